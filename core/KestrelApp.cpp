@@ -1,0 +1,138 @@
+#include "core/KestrelApp.h"
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include <memory>
+#include <vector>
+
+#include "core/ErrorText.h"
+#include "core/Globals.h"
+#include "core/ProgramFolder.h"
+#include "core/WinPos.h"
+#include "frame/MainFrame.h"
+
+namespace {
+const char kCommon[] = "Common";
+const DWORD kDefaultStyle = 33500;
+const DWORD kVerticalBits = 0x10000 | 0x20000;
+const int kLayoutVersion = 10;
+}  // namespace
+
+CKestrelApp theApp;
+
+CKestrelApp& GetKestrelApp() { return theApp; }
+
+CKestrelApp::CKestrelApp() : CWinApp("Kestrel") {}
+
+BOOL CKestrelApp::InitInstance() {
+  ::OleInitialize(nullptr);
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+  ::InitCommonControlsEx(&controls);
+
+  m_programFolder = ::GetProgramFolder();
+  SetProfileName(m_programFolder + "Kestrel.ini");
+  SetHelpPath(m_programFolder + "Kestrel.chm");
+
+  // A settings file of another layout (or none) is the setup tool's to build.
+  if (static_cast<int>(GetProfileInt(kCommon, "Trans", 0)) != kLayoutVersion) {
+    StartSetupTool();
+    return FALSE;
+  }
+
+  auto frame = std::make_unique<CMainFrame>();
+  m_pMainWnd = frame.get();
+  g_tabList.LoadAll();
+
+  WINDOWPLACEMENT placement{};
+  RECT rect = ReadWinPos(&placement) ? placement.rcNormalPosition : DefaultFrameRect();
+  if (!frame->Create(GetAppName(), rect)) {
+    m_pMainWnd = nullptr;
+    return FALSE;
+  }
+  frame->SetAutoDelete();
+  CMainFrame* window = frame.release();
+  window->ShowWindow(SW_SHOWNORMAL);
+  window->UpdateWindow();
+  TouchActivity();
+  return TRUE;
+}
+
+RECT CKestrelApp::DefaultFrameRect() const {
+  RECT rect{};
+  DWORD style = static_cast<DWORD>(g_barOptions.GetInt("Style", kDefaultStyle));
+  if (style & kVerticalBits) {
+    rect.bottom = ::GetSystemMetrics(SM_CYSCREEN);
+  } else {
+    rect.left = ::GetSystemMetrics(SM_CXSCREEN) / 2;
+    rect.right = ::GetSystemMetrics(SM_CXSCREEN);
+  }
+  return rect;
+}
+
+void CKestrelApp::StartSetupTool() {
+  std::string path = m_programFolder + "Hatchling.exe";
+  // Quoted so that a program folder with spaces cannot start another program.
+  std::vector<char> commandLine;
+  std::string quoted = "\"" + path + "\"";
+  commandLine.assign(quoted.begin(), quoted.end());
+  commandLine.push_back('\0');
+  STARTUPINFOA startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process{};
+  if (::CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                       NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup, &process)) {
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return;
+  }
+  char error[256];
+  GetErrorText(error, sizeof error, 0);
+  std::string text = std::string(error) + "\n" + path;
+  ::MessageBoxA(nullptr, text.c_str(), GetAppName(), MB_OK | MB_ICONSTOP);
+  ::ExitProcess(1);
+}
+
+BOOL CKestrelApp::PreTranslateMessage(MSG* msg) {
+  // Any input or window message but a timer counts as activity for auto-hide.
+  if (msg->message < WM_USER && msg->message != WM_TIMER) m_lastActivity = ::GetTickCount();
+  return CWinApp::PreTranslateMessage(msg);
+}
+
+int CKestrelApp::ExitInstance() {
+  g_tabList.SaveAll();
+  g_barOptions.Flush();
+  ::OleUninitialize();
+  return CWinApp::ExitInstance();
+}
+
+bool CKestrelApp::BindPlumage(const char* entry) {
+  UnbindPlumage();
+  m_plumage = ::LoadLibraryA("Plumage.DLL");
+  if (!m_plumage) {
+    char error[256];
+    AfxMessageBox(GetErrorText(error, sizeof error, 0), MB_OK | MB_ICONEXCLAMATION);
+    return false;
+  }
+  m_plumageEntry = ::GetProcAddress(m_plumage, entry);
+  return true;
+}
+
+void CKestrelApp::UnbindPlumage() {
+  if (m_plumage && !::FreeLibrary(m_plumage)) {
+    char error[256];
+    AfxMessageBox(GetErrorText(error, sizeof error, 0), MB_OK | MB_ICONEXCLAMATION);
+  }
+  m_plumage = nullptr;
+  m_plumageEntry = nullptr;
+}
+
+bool CKestrelApp::ReadWinPos(WINDOWPLACEMENT* placement) const {
+  return ParseWinPos(g_barOptions.GetString("WinPos", ""), ::GetSystemMetrics(SM_CXSCREEN),
+                     ::GetSystemMetrics(SM_CYSCREEN), placement);
+}
+
+void CKestrelApp::WriteWinPos(const WINDOWPLACEMENT& placement) const {
+  std::string text = FormatWinPos(placement);
+  if (!text.empty()) g_barOptions.SetString("WinPos", text.c_str());
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "framework/WinApp.h"
+
+// Kestrel's application object: start-up, exit, and the services the rest of
+// the program asks of it (settings-library binding, placement, activity time).
+class CKestrelApp : public CWinApp {
+ public:
+  CKestrelApp();
+
+  BOOL InitInstance() override;
+  BOOL PreTranslateMessage(MSG* msg) override;
+  int ExitInstance() override;
+
+  const std::string& GetProgramFolder() const { return m_programFolder; }
+
+  // Loads Plumage.DLL and looks up entry; false (after telling the user) when
+  // the library cannot be loaded. The entry is empty when it is not exported.
+  bool BindPlumage(const char* entry);
+  FARPROC GetPlumageEntry() const { return m_plumageEntry; }
+  void UnbindPlumage();
+
+  // [Common] WinPos: read into placement (false: use the default placement)
+  // and written through the option cache when the rectangle is sound.
+  bool ReadWinPos(WINDOWPLACEMENT* placement) const;
+  void WriteWinPos(const WINDOWPLACEMENT& placement) const;
+
+  DWORD GetLastActivity() const { return m_lastActivity; }
+  void TouchActivity() { m_lastActivity = ::GetTickCount(); }
+
+ private:
+  // Starts Hatchling.exe; when it cannot be started, tells the user and ends
+  // the program at once with an abnormal exit code.
+  void StartSetupTool();
+  RECT DefaultFrameRect() const;
+
+  std::string m_programFolder;
+  HMODULE m_plumage = nullptr;
+  FARPROC m_plumageEntry = nullptr;
+  DWORD m_lastActivity = 0;
+};
+
+CKestrelApp& GetKestrelApp();

@@ -1,0 +1,132 @@
+#include "framework/WinApp.h"
+
+#include <vector>
+
+#include "framework/Wnd.h"
+
+namespace {
+CWinApp* g_app = nullptr;
+HINSTANCE g_resourceHandle = nullptr;
+}  // namespace
+
+CWinApp::CWinApp(const char* appName) : m_appName(appName ? appName : "") {
+  g_app = this;
+}
+
+CWinApp::~CWinApp() {
+  if (g_app == this) g_app = nullptr;
+}
+
+BOOL CWinApp::InitInstance() { return TRUE; }
+
+BOOL CWinApp::PreTranslateMessage(MSG* msg) {
+  // Give the main window's accelerators and dialog navigation the first look.
+  if (m_pMainWnd && m_pMainWnd->GetSafeHwnd()) return m_pMainWnd->PreTranslateMessage(msg);
+  return FALSE;
+}
+
+BOOL CWinApp::OnIdle(LONG) { return FALSE; }
+
+int CWinApp::Run() {
+  MSG msg{};
+  LONG idleCount = 0;
+  bool idle = true;
+  for (;;) {
+    // Idle processing runs until it says it is done or a message arrives.
+    while (idle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+      if (!OnIdle(idleCount++)) idle = false;
+    }
+    BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0 || got == -1) break;
+    if (!PreTranslateMessage(&msg)) {
+      ::TranslateMessage(&msg);
+      ::DispatchMessageA(&msg);
+    }
+    // Mouse moves and paint requests alone do not restart the idle cycle.
+    if (msg.message != WM_MOUSEMOVE && msg.message != WM_NCMOUSEMOVE && msg.message != WM_PAINT &&
+        msg.message != 0x0118 /* system caret blink */) {
+      idle = true;
+      idleCount = 0;
+    }
+  }
+  int exitCode = ExitInstance();
+  if (exitCode == 0 && msg.message == WM_QUIT) exitCode = static_cast<int>(msg.wParam);
+  return exitCode;
+}
+
+int CWinApp::ExitInstance() { return 0; }
+
+UINT CWinApp::GetProfileInt(const char* section, const char* key, int defaultValue) const {
+  return ::GetPrivateProfileIntA(section, key, defaultValue, m_profileName.c_str());
+}
+
+std::string CWinApp::GetProfileString(const char* section, const char* key,
+                                      const char* defaultValue) const {
+  // The reader truncates silently, so grow until the value fits with room to spare.
+  std::vector<char> buffer(4096);
+  for (;;) {
+    DWORD got = ::GetPrivateProfileStringA(section, key, defaultValue ? defaultValue : "",
+                                           buffer.data(), static_cast<DWORD>(buffer.size()),
+                                           m_profileName.c_str());
+    if (got + 2 < buffer.size() || buffer.size() >= (64u << 20)) return std::string(buffer.data(), got);
+    buffer.resize(buffer.size() * 4);
+  }
+}
+
+BOOL CWinApp::WriteProfileString(const char* section, const char* key, const char* value) const {
+  return ::WritePrivateProfileStringA(section, key, value, m_profileName.c_str());
+}
+
+BOOL CWinApp::WriteProfileInt(const char* section, const char* key, int value) const {
+  char text[16];
+  wsprintfA(text, "%d", value);
+  return WriteProfileString(section, key, text);
+}
+
+CWinApp* AfxGetApp() { return g_app; }
+
+HINSTANCE AfxGetResourceHandle() {
+  if (g_resourceHandle) return g_resourceHandle;
+  if (g_app && g_app->m_hInstance) return g_app->m_hInstance;
+  return ::GetModuleHandleA(nullptr);
+}
+
+void AfxSetResourceHandle(HINSTANCE instance) { g_resourceHandle = instance; }
+
+HWND AfxGetMainWndHandle() {
+  return (g_app && g_app->m_pMainWnd) ? g_app->m_pMainWnd->GetSafeHwnd() : nullptr;
+}
+
+std::string LoadResString(UINT id) {
+  // Japanese strings are short; grow anyway rather than cut a long one.
+  std::vector<char> buffer(256);
+  for (;;) {
+    int got = ::LoadStringA(AfxGetResourceHandle(), id, buffer.data(), static_cast<int>(buffer.size()));
+    if (got <= 0) return std::string();
+    if (static_cast<size_t>(got) + 2 < buffer.size() || buffer.size() >= 65536)
+      return std::string(buffer.data(), got);
+    buffer.resize(buffer.size() * 4);
+  }
+}
+
+int AfxMessageBox(const char* text, UINT type) {
+  const char* caption = g_app ? g_app->GetAppName() : "";
+  return ::MessageBoxA(AfxGetMainWndHandle(), text ? text : "", caption, type);
+}
+
+int AfxMessageBox(UINT stringId, UINT type) {
+  return AfxMessageBox(LoadResString(stringId).c_str(), type);
+}
+
+int AfxWinMain(HINSTANCE instance, int showCommand) {
+  CWinApp* app = AfxGetApp();
+  if (!app) return -1;
+  app->m_hInstance = instance;
+  app->m_nCmdShow = showCommand;
+  if (!app->InitInstance()) {
+    // InitInstance failed: clean up what it may have made and end.
+    if (app->m_pMainWnd && app->m_pMainWnd->GetSafeHwnd()) ::DestroyWindow(app->m_pMainWnd->GetSafeHwnd());
+    return app->ExitInstance();
+  }
+  return app->Run();
+}

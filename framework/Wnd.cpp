@@ -1,0 +1,87 @@
+#include "framework/Wnd.h"
+
+#include <exception>
+
+#include "framework/WinApp.h"
+
+CWnd::~CWnd() {
+  if (m_hWnd && ::IsWindow(m_hWnd)) {
+    // Unbind first so no message reaches a half-destroyed object.
+    ::SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, 0);
+    ::DestroyWindow(m_hWnd);
+  }
+}
+
+BOOL CWnd::PreCreateWindow(CREATESTRUCTA&) { return TRUE; }
+
+BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
+
+BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style,
+                    const RECT& rect, HWND parent, UINT_PTR idOrMenu) {
+  CREATESTRUCTA cs{};
+  cs.dwExStyle = exStyle;
+  cs.lpszClass = className;
+  cs.lpszName = windowName;
+  cs.style = style;
+  cs.x = rect.left;
+  cs.y = rect.top;
+  cs.cx = rect.right - rect.left;
+  cs.cy = rect.bottom - rect.top;
+  cs.hwndParent = parent;
+  cs.hMenu = reinterpret_cast<HMENU>(idOrMenu);
+  cs.hInstance = AfxGetApp() ? AfxGetApp()->m_hInstance : ::GetModuleHandleA(nullptr);
+  cs.lpCreateParams = this;
+  if (!PreCreateWindow(cs)) return FALSE;
+  HWND hwnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y,
+                                cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, this);
+  return hwnd != nullptr;
+}
+
+BOOL CWnd::DestroyWindow() {
+  if (!m_hWnd) return FALSE;
+  return ::DestroyWindow(m_hWnd);
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hwnd) {
+  if (!hwnd) return nullptr;
+  return reinterpret_cast<CWnd*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  return Default(message, wParam, lParam);
+}
+
+LRESULT CWnd::Default(UINT message, WPARAM wParam, LPARAM lParam) {
+  return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK CWnd::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  CWnd* wnd = nullptr;
+  if (message == WM_NCCREATE) {
+    const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    wnd = static_cast<CWnd*>(cs->lpCreateParams);
+    if (wnd) {
+      wnd->m_hWnd = hwnd;
+      ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(wnd));
+    }
+  } else {
+    wnd = FromHandlePermanent(hwnd);
+  }
+  if (!wnd) return ::DefWindowProcA(hwnd, message, wParam, lParam);
+
+  LRESULT result = 0;
+  try {
+    result = wnd->WindowProc(message, wParam, lParam);
+  } catch (const std::exception& e) {
+    // Nothing may unwind through the system's dispatcher; tell the user instead.
+    AfxMessageBox(e.what(), MB_OK | MB_ICONSTOP);
+  } catch (...) {
+    AfxMessageBox("Unexpected error", MB_OK | MB_ICONSTOP);
+  }
+  if (message == WM_NCDESTROY) {
+    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    wnd->m_hWnd = nullptr;
+    wnd->PostNcDestroy();
+  }
+  return result;
+}

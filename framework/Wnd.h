@@ -1,0 +1,49 @@
+#pragma once
+
+#include <windows.h>
+
+#include "framework/Object.h"
+
+// A window bound to one object. The object is attached in the static window
+// procedure from WM_NCCREATE's create parameters and lives in the window's user data.
+class CWnd : public CObject {
+ public:
+  CWnd() = default;
+  ~CWnd() override;
+
+  HWND GetSafeHwnd() const { return m_hWnd; }
+  operator HWND() const { return GetSafeHwnd(); }
+
+  // Creates the window with this object bound to it. The class must have been
+  // registered with CWnd::StaticWindowProc as its procedure.
+  virtual BOOL CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style,
+                        const RECT& rect, HWND parent, UINT_PTR idOrMenu);
+  virtual BOOL PreCreateWindow(CREATESTRUCTA& cs);
+  virtual BOOL PreTranslateMessage(MSG* msg);
+  BOOL DestroyWindow();
+
+  BOOL ShowWindow(int command) const { return ::ShowWindow(m_hWnd, command); }
+  BOOL UpdateWindow() const { return ::UpdateWindow(m_hWnd); }
+  LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+    return ::SendMessageA(m_hWnd, message, wParam, lParam);
+  }
+  BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+    return ::PostMessageA(m_hWnd, message, wParam, lParam);
+  }
+  void GetWindowRect(RECT* rect) const { ::GetWindowRect(m_hWnd, rect); }
+  void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
+
+  // The object of a window created by this framework, or none.
+  static CWnd* FromHandlePermanent(HWND hwnd);
+  static LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+ protected:
+  // The class's message map: a switch that unpacks the messages it handles
+  // and passes the rest to the base.
+  virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
+  // Called after the last message; the window handle is already gone.
+  virtual void PostNcDestroy() {}
+
+  HWND m_hWnd = nullptr;
+};
