@@ -1,0 +1,77 @@
+#include "core/FileName.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+namespace {
+
+bool IsLead(char c) { return IsDBCSLeadByte(static_cast<BYTE>(c)) != FALSE; }
+
+// Length of the character that starts at i: 2 for a complete double-byte character.
+size_t CharLength(const std::string& text, size_t i) {
+  return (IsLead(text[i]) && i + 1 < text.size()) ? 2 : 1;
+}
+
+}  // namespace
+
+size_t FindLastPathSeparator(const std::string& path) {
+  size_t found = std::string::npos;
+  for (size_t i = 0; i < path.size(); i += CharLength(path, i)) {
+    if (path[i] == '\\' || path[i] == '/') found = i;
+  }
+  return found;
+}
+
+bool EndsWithBackslash(const std::string& path) {
+  bool last = false;
+  for (size_t i = 0; i < path.size(); i += CharLength(path, i)) last = path[i] == '\\';
+  return last;
+}
+
+PathParts SplitPath(const std::string& path) {
+  PathParts parts;
+  size_t start = 0;
+  if (path.size() >= 2 && path[1] == ':' && !IsLead(path[0])) {
+    parts.drive = path.substr(0, 2);
+    start = 2;
+  }
+  std::string rest = path.substr(start);
+  size_t separator = FindLastPathSeparator(rest);
+  if (separator != std::string::npos) {
+    parts.folder = rest.substr(0, separator + 1);
+    rest.erase(0, separator + 1);
+  }
+  size_t dot = std::string::npos;
+  for (size_t i = 0; i < rest.size(); i += CharLength(rest, i)) {
+    if (rest[i] == '.') dot = i;
+  }
+  if (dot != std::string::npos) {
+    parts.extension = rest.substr(dot);
+    rest.erase(dot);
+  }
+  parts.name = rest;
+  return parts;
+}
+
+bool CleanFileName(std::string& path, bool nameOnly) {
+  PathParts parts = SplitPath(path);
+  std::string name;
+  for (size_t i = 0; i < parts.name.size();) {
+    size_t length = CharLength(parts.name, i);
+    if (length == 1 && std::strchr("/:*?\"<>|", parts.name[i]) && parts.name[i] != '\0') {
+      ++i;
+      continue;
+    }
+    name.append(parts.name, i, length);
+    i += length;
+  }
+  bool unchanged = name == parts.name;
+  if (name.empty()) {
+    name = "temp999";
+    unchanged = false;
+  }
+  path = nameOnly ? name + parts.extension
+                  : parts.drive + parts.folder + name + parts.extension;
+  return unchanged;
+}
