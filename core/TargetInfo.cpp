@@ -45,7 +45,8 @@ CTargetInfo::CTargetInfo(const char* command) : m_command(command ? command : ""
   if (folder) {
     result = SHGetFileInfoA(reinterpret_cast<LPCSTR>(folder.Get()), 0, &m_fileInfo,
                             sizeof m_fileInfo, flags | SHGFI_PIDL);
-  } else if (!m_command.empty()) {
+  } else if (!m_command.empty() && m_command.size() < MAX_PATH) {
+    // Longer text is no path the shell could describe; it is not handed over at all.
     result = SHGetFileInfoA(m_command.c_str(), 0, &m_fileInfo, sizeof m_fileInfo, flags);
   }
   if (!result) {
