@@ -1,0 +1,224 @@
+#include "core/BarOptions.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/Profile.h"
+
+namespace {
+
+// The settings file never holds this, so reading it back means "absent".
+const char kAbsent[] = "\x01";
+const size_t kEntryUnit = 78;
+const size_t kMinEntries = 200;
+const size_t kHeaderBytes = 12;
+
+uint32_t ReadWord(const char* p) {
+  uint32_t word;
+  std::memcpy(&word, p, sizeof word);
+  return word;
+}
+
+void WriteWord(char* p, uint32_t word) { std::memcpy(p, &word, sizeof word); }
+
+std::string IntText(int value) { return std::to_string(value); }
+
+}  // namespace
+
+bool CBarOptions::KeyLess::operator()(const std::string& a, const std::string& b) const {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    auto lower = [](char c) {
+      return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    };
+    return lower(x) < lower(y);
+  });
+}
+
+CBarOptions::CBarOptions(const char* section) : m_section(section) {}
+
+CBarOptions::Entry& CBarOptions::CacheInt(const char* key, int defaultValue) {
+  auto found = m_entries.find(key);
+  if (found != m_entries.end()) return found->second;
+  Entry& entry = m_entries[key];
+  entry.kind = kInteger;
+  entry.intValue = ProfileReadInt(m_section.c_str(), key, defaultValue);
+  return entry;
+}
+
+CBarOptions::Entry& CBarOptions::CacheString(const char* key, const char* defaultValue) {
+  auto found = m_entries.find(key);
+  if (found != m_entries.end()) return found->second;
+  Entry& entry = m_entries[key];
+  entry.kind = kString;
+  entry.text = ProfileReadString(m_section.c_str(), key, defaultValue);
+  return entry;
+}
+
+int CBarOptions::GetInt(const char* key, int defaultValue) {
+  const Entry& entry = CacheInt(key, defaultValue);
+  if (entry.kind == kInteger) return entry.intValue;
+  int value = 0;
+  return ParseProfileInt(entry.text.c_str(), &value) ? value : defaultValue;
+}
+
+std::string CBarOptions::GetString(const char* key, const char* defaultValue) {
+  const Entry& entry = CacheString(key, defaultValue);
+  return entry.kind == kString ? entry.text : IntText(entry.intValue);
+}
+
+void CBarOptions::SetInt(const char* key, int value) {
+  bool cached = m_entries.count(key) != 0;
+  bool absent = !cached && ProfileReadString(m_section.c_str(), key, kAbsent) == kAbsent;
+  Entry& entry = CacheInt(key, value);
+  bool same = entry.kind == kInteger ? entry.intValue == value : entry.text == IntText(value);
+  // A key the file does not hold yet is written even when it equals the default.
+  if (same && !absent) return;
+  entry.kind = kInteger;
+  entry.intValue = value;
+  entry.text.clear();
+  entry.changed = true;
+}
+
+void CBarOptions::SetString(const char* key, const char* value) {
+  std::string text = value != nullptr ? value : "";
+  bool cached = m_entries.count(key) != 0;
+  bool absent = !cached && ProfileReadString(m_section.c_str(), key, kAbsent) == kAbsent;
+  Entry& entry = CacheString(key, text.c_str());
+  bool same = entry.kind == kString ? entry.text == text : IntText(entry.intValue) == text;
+  if (same && !absent) return;
+  entry.kind = kString;
+  entry.text = std::move(text);
+  entry.changed = true;
+}
+
+bool CBarOptions::ChangedSince(const char* key) const {
+  auto found = m_entries.find(key);
+  return found != m_entries.end() && found->second.changed;
+}
+
+bool CBarOptions::Flush() {
+  bool ok = true;
+  for (auto& [key, entry] : m_entries) {
+    if (!entry.changed) continue;
+    bool written = entry.kind == kString
+                       ? ProfileWriteString(m_section.c_str(), key.c_str(), entry.text.c_str())
+                       : ProfileWriteInt(m_section.c_str(), key.c_str(), entry.intValue);
+    if (written) {
+      entry.changed = false;
+    } else {
+      ok = false;
+    }
+  }
+  return ok;
+}
+
+void CBarOptions::Clear() { m_entries.clear(); }
+
+size_t CBarOptions::ExchangeBytesNeeded() const {
+  size_t bytes = 4 + 1;  // capacity word, end marker
+  for (const auto& [key, entry] : m_entries) {
+    bytes += key.size() + 1 + kHeaderBytes;
+    if (entry.kind == kString) bytes += entry.text.size() + 1;
+  }
+  return bytes;
+}
+
+std::vector<char> CBarOptions::BuildExchangeBlock() const {
+  size_t capacity = std::max(m_entries.size(), kMinEntries) * kEntryUnit;
+  size_t needed = ExchangeBytesNeeded();
+  // Long values: grow, and leave the other module as much room again for
+  // the keys its pages add.
+  if (needed > capacity) capacity = needed + kMinEntries * kEntryUnit;
+  std::vector<char> block(capacity, '\0');
+  WriteWord(block.data(), static_cast<uint32_t>(capacity));
+  WriteExchangeBlock(block.data());
+  return block;
+}
+
+bool CBarOptions::WriteExchangeBlock(char* block) const {
+  if (block == nullptr) return false;
+  size_t capacity = ReadWord(block);
+  if (capacity < 5) return false;
+  size_t pos = 4;
+  bool ok = true;
+  // Changed keys first: a reader only cares about values that differ, so a
+  // block too small for everything loses nothing that matters.
+  for (bool changedPass : {true, false}) {
+    for (const auto& [key, entry] : m_entries) {
+      if (entry.changed != changedPass) continue;
+      size_t size = key.size() + 1 + kHeaderBytes;
+      if (entry.kind == kString) size += entry.text.size() + 1;
+      if (pos + size + 1 > capacity) {
+        if (entry.changed) ok = false;
+        continue;
+      }
+      std::memcpy(block + pos, key.c_str(), key.size() + 1);
+      pos += key.size() + 1;
+      char* header = block + pos;
+      pos += kHeaderBytes;
+      WriteWord(header, entry.kind);
+      WriteWord(header + 4, entry.changed ? 1 : 0);
+      if (entry.kind == kString) {
+        // On 64-bit the word holds only the low half of the address. That is
+        // harmless: no reader follows it, every reader re-points the entry at
+        // the text right after the header.
+        WriteWord(header + 8, static_cast<uint32_t>(reinterpret_cast<uintptr_t>(block + pos)));
+        std::memcpy(block + pos, entry.text.c_str(), entry.text.size() + 1);
+        pos += entry.text.size() + 1;
+      } else {
+        WriteWord(header + 8, static_cast<uint32_t>(entry.intValue));
+      }
+    }
+  }
+  block[pos] = '\0';
+  return ok;
+}
+
+bool CBarOptions::ReadExchangeBlock(const char* block, size_t size) {
+  if (block == nullptr || size < 4) return false;
+  size_t limit = std::min<size_t>(size, ReadWord(block));
+  size_t pos = 4;
+  while (pos < limit) {
+    const char* key = block + pos;
+    size_t keyLength = ::strnlen(key, limit - pos);
+    if (keyLength == limit - pos) return false;  // name runs past the block
+    if (keyLength == 0) return true;
+    pos += keyLength + 1;
+    if (limit - pos < kHeaderBytes) return false;
+    uint32_t kind = ReadWord(block + pos);
+    uint32_t value = ReadWord(block + pos + 8);
+    bool changed = ReadWord(block + pos + 4) != 0;
+    pos += kHeaderBytes;
+    std::string name(key, keyLength);
+    // A key neither cached here nor in the file, that the other side only
+    // read with its default, is taken over as it is, not as a change.
+    bool takeAsRead = !changed && m_entries.count(name) == 0 &&
+                      ProfileReadString(m_section.c_str(), name.c_str(), kAbsent) == kAbsent;
+    if (kind == kString) {
+      // The stored address is never used: the text follows the header.
+      const char* text = block + pos;
+      size_t textLength = ::strnlen(text, limit - pos);
+      if (textLength == limit - pos) return false;
+      if (takeAsRead) {
+        Entry& entry = m_entries[name];
+        entry.kind = kString;
+        entry.text.assign(text, textLength);
+      } else {
+        SetString(name.c_str(), std::string(text, textLength).c_str());
+      }
+      pos += textLength + 1;
+    } else if (takeAsRead) {
+      Entry& entry = m_entries[name];
+      entry.kind = kInteger;
+      entry.intValue = static_cast<int>(value);
+    } else {
+      SetInt(name.c_str(), static_cast<int>(value));
+    }
+  }
+  return false;  // no end marker within the block
+}
+
+bool CBarOptions::ReadExchangeBlock(const char* block) {
+  if (block == nullptr) return false;
+  return ReadExchangeBlock(block, ReadWord(block));
+}

@@ -1,0 +1,130 @@
+#include "core/Profile.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "framework/WinApp.h"
+
+namespace {
+
+// A section or string longer than this is damage, not settings; reading stops
+// growing there rather than exhausting memory.
+const DWORD kMaxBuffer = 64 * 1024 * 1024;
+
+const char* ProfilePath() {
+  CWinApp* app = AfxGetApp();
+  if (app == nullptr || app->GetProfileName()[0] == '\0') return nullptr;
+  return app->GetProfileName();
+}
+
+// Line breaks inside a value would start new keys or sections in the file.
+std::string OneLine(const char* text) {
+  std::string line = text != nullptr ? text : "";
+  for (char& c : line) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  return line;
+}
+
+}  // namespace
+
+bool ParseProfileInt(const char* text, int* value) {
+  if (text == nullptr) return false;
+  const char* p = text;
+  while (*p == ' ' || *p == '\t') ++p;
+  bool negative = false;
+  if (*p == '+' || *p == '-') negative = *p++ == '-';
+  if (*p < '0' || *p > '9') return false;
+  unsigned long long magnitude = 0;
+  for (; *p >= '0' && *p <= '9'; ++p) {
+    magnitude = magnitude * 10 + static_cast<unsigned>(*p - '0');
+    if (magnitude > 0xFFFFFFFFull) return false;
+  }
+  if (negative) {
+    if (magnitude > 0x80000000ull) return false;
+    *value = static_cast<int>(-static_cast<long long>(magnitude));
+  } else {
+    // 2147483648..4294967295 are unsigned values ("%u"); keep their bits.
+    *value = static_cast<int>(static_cast<unsigned>(magnitude));
+  }
+  return true;
+}
+
+std::vector<std::string> ProfileReadSection(const char* section) {
+  std::vector<std::string> lines;
+  const char* path = ProfilePath();
+  if (path == nullptr) return lines;
+  std::vector<char> buffer(1024);
+  DWORD length = 0;
+  for (;;) {
+    DWORD size = static_cast<DWORD>(buffer.size());
+    length = ::GetPrivateProfileSectionA(section, buffer.data(), size, path);
+    // size - 2 is the system's way of saying the text did not fit.
+    if (length + 2 < size || size >= kMaxBuffer) break;
+    buffer.assign(static_cast<size_t>(size) * 2, '\0');
+  }
+  if (length > buffer.size() - 1) length = static_cast<DWORD>(buffer.size() - 1);
+  const char* p = buffer.data();
+  const char* end = p + length;
+  while (p < end) {
+    size_t lineLength = ::strnlen(p, static_cast<size_t>(end - p));
+    if (lineLength > 0) lines.emplace_back(p, lineLength);
+    p += lineLength + 1;
+  }
+  return lines;
+}
+
+bool ProfileWriteSection(const char* section, const std::vector<std::string>& lines) {
+  const char* path = ProfilePath();
+  if (path == nullptr) return false;
+  // One NUL after each line and one more at the end; an empty list is the
+  // two NULs of an empty section.
+  std::string block;
+  for (const std::string& line : lines) {
+    if (line.empty()) continue;  // an empty line would end the block early
+    block += OneLine(line.c_str());
+    block += '\0';
+  }
+  if (block.empty()) block += '\0';
+  block += '\0';
+  return ::WritePrivateProfileSectionA(section, block.data(), path) != FALSE;
+}
+
+std::string ProfileReadString(const char* section, const char* key, const char* defaultValue) {
+  const char* fallback = defaultValue != nullptr ? defaultValue : "";
+  const char* path = ProfilePath();
+  if (path == nullptr) return fallback;
+  char small[256];
+  DWORD length = ::GetPrivateProfileStringA(section, key, fallback, small, sizeof small, path);
+  if (length + 1 < sizeof small) return std::string(small, ::strnlen(small, length));
+  std::vector<char> buffer(sizeof small);
+  for (;;) {
+    DWORD size = static_cast<DWORD>(buffer.size()) * 2;
+    buffer.assign(size, '\0');
+    length = ::GetPrivateProfileStringA(section, key, fallback, buffer.data(), size, path);
+    // size - 1 means the value filled the whole buffer and may go on.
+    if (length + 1 < size || size >= kMaxBuffer) break;
+  }
+  if (length > buffer.size() - 1) length = static_cast<DWORD>(buffer.size() - 1);
+  return std::string(buffer.data(), ::strnlen(buffer.data(), length));
+}
+
+int ProfileReadInt(const char* section, const char* key, int defaultValue) {
+  std::string text = ProfileReadString(section, key, "");
+  int value = 0;
+  return ParseProfileInt(text.c_str(), &value) ? value : defaultValue;
+}
+
+bool ProfileWriteString(const char* section, const char* key, const char* value) {
+  const char* path = ProfilePath();
+  if (path == nullptr) return false;
+  std::string line = OneLine(value);
+  return ::WritePrivateProfileStringA(section, key, line.c_str(), path) != FALSE;
+}
+
+bool ProfileWriteInt(const char* section, const char* key, int value) {
+  char text[16];
+  wsprintfA(text, "%d", value);
+  return ProfileWriteString(section, key, text);
+}

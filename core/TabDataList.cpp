@@ -1,0 +1,521 @@
+#include "core/TabDataList.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+#include "core/ButtonRecord.h"
+#include "core/Globals.h"
+#include "core/Profile.h"
+
+namespace {
+
+const char kOrder[] = "Order";
+
+std::string SectionName(uint32_t number) { return "Tab" + std::to_string(number); }
+
+std::string ButtonKey(long long index) { return "Btn" + std::to_string(index); }
+
+void TrimBlanks(std::string& text) {
+  size_t first = text.find_first_not_of(" \t");
+  size_t last = text.find_last_not_of(" \t");
+  text = first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+}
+
+// A tab number of [Order]: decimal digits, 1 to 4294967295. Text after the
+// digits is ignored, as a decimal read does.
+bool ParseTabNumber(const std::string& text, uint32_t* number) {
+  size_t pos = text.find_first_not_of(" \t");
+  if (pos == std::string::npos) return false;
+  if (text[pos] == '+') ++pos;
+  unsigned long long value = 0;
+  size_t digits = 0;
+  for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos, ++digits) {
+    value = value * 10 + static_cast<unsigned>(text[pos] - '0');
+    if (value > 0xFFFFFFFFull) return false;
+  }
+  if (digits == 0 || value == 0) return false;
+  *number = static_cast<uint32_t>(value);
+  return true;
+}
+
+// The index of a line "Btn<i>=..." as the key reader would find it ("Btn%d":
+// no sign, no leading zero), or 0.
+long long ButtonKeyIndex(const std::string& line) {
+  size_t equals = line.find('=');
+  if (equals == std::string::npos) return 0;
+  std::string key = line.substr(0, equals);
+  TrimBlanks(key);
+  if (key.size() < 4 || key.size() > 13) return 0;
+  if ((key[0] | 0x20) != 'b' || (key[1] | 0x20) != 't' || (key[2] | 0x20) != 'n') return 0;
+  if (key[3] == '0') return 0;
+  long long index = 0;
+  for (size_t i = 3; i < key.size(); ++i) {
+    if (key[i] < '0' || key[i] > '9') return 0;
+    index = index * 10 + (key[i] - '0');
+  }
+  return index <= 0x7FFFFFFF ? index : 0;
+}
+
+int NewBtnNum() { return g_barOptions.GetInt("NewBtnNum", 1); }
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Loading and saving
+
+void CTabDataList::Clear() {
+  m_tabs.clear();
+  m_hidden.reset();
+}
+
+void CTabDataList::LoadAll() {
+  Clear();
+  std::set<uint32_t> seen;
+  for (const std::string& line : ProfileReadSection(kOrder)) {
+    // Lines without "=" and comments are skipped rather than ending the
+    // scan: the tabs after them would otherwise vanish from [Order] at the
+    // next save.
+    size_t equals = line.find('=');
+    if (equals == std::string::npos || line[0] == ';') continue;
+    std::string valueText = line.substr(equals + 1);
+    TrimBlanks(valueText);
+    if (valueText.empty()) continue;
+    uint32_t number = 0;
+    int visibility = 0;
+    if (!ParseTabNumber(line.substr(0, equals), &number)) continue;
+    if (!ParseProfileInt(valueText.c_str(), &visibility) || visibility == 0) continue;
+    // A number listed twice would make two tabs share one section.
+    if (!seen.insert(number).second) continue;
+
+    std::string section = SectionName(number);
+    auto tab = std::make_unique<CTabData>(
+        ProfileReadString(section.c_str(), "Desc", ""), number);
+    if (tab->m_name.empty()) tab->m_name = DefaultTabName(number);
+    tab->m_color = static_cast<uint32_t>(
+        ProfileReadInt(section.c_str(), "Color", static_cast<int>(kDefaultColor)));
+    tab->m_textColor = static_cast<uint32_t>(
+        ProfileReadInt(section.c_str(), "TxtColor", static_cast<int>(kDefaultColor)));
+    if (visibility == -1) {
+      EnsureHiddenList().m_tabs.push_back(std::move(tab));
+    } else {
+      m_tabs.push_back(std::move(tab));
+    }
+  }
+  if (m_tabs.empty()) {
+    // Tab 1 unless a hidden tab already has that number.
+    m_tabs.push_back(CreateTab(HasTabNumber(1) ? NextTabNumber() : 1));
+  }
+  for (const auto& tab : m_tabs) LoadButtons(*tab);
+  if (m_hidden) {
+    for (const auto& tab : m_hidden->m_tabs) LoadButtons(*tab);
+    m_hidden->m_modified = false;
+  }
+  m_modified = false;
+}
+
+void CTabDataList::LoadButtons(CTabData& tab) const {
+  std::string section = SectionName(tab.m_number);
+  int count = 0;
+  bool countRead = ParseProfileInt(ProfileReadString(section.c_str(), "No", "").c_str(), &count);
+  if (!countRead) count = NewBtnNum();
+
+  auto append = [&](long long index) {
+    std::string record = ProfileReadString(section.c_str(), ButtonKey(index).c_str(), "*");
+    if (record.empty()) record = "*";
+    tab.m_buttons.push_back(std::make_unique<CBtnData>(ParseButtonRecord(record)));
+  };
+
+  if (countRead && count >= 1 && count <= kMaxBlankCells) {
+    tab.m_buttons.reserve(tab.m_buttons.size() + static_cast<size_t>(count));
+    for (int i = 1; i <= count; ++i) append(i);
+    return;
+  }
+  // No is missing, negative or absurdly large: keep every cell the section
+  // really holds, and no more than kMaxBlankCells cells up to the highest.
+  std::vector<long long> present;
+  for (const std::string& line : ProfileReadSection(section.c_str())) {
+    long long index = ButtonKeyIndex(line);
+    if (index > 0) present.push_back(index);
+  }
+  std::sort(present.begin(), present.end());
+  present.erase(std::unique(present.begin(), present.end()), present.end());
+  long long wanted = std::max<long long>(count, present.empty() ? 0 : present.back());
+  long long direct = std::min<long long>(std::max<long long>(wanted, 0), kMaxBlankCells);
+  for (long long i = 1; i <= direct; ++i) append(i);
+  for (long long index : present) {
+    if (index > direct) append(index);
+  }
+}
+
+bool CTabDataList::SaveTabSection(const CTabData& tab) const {
+  std::vector<std::string> lines;
+  lines.reserve(tab.m_buttons.size() + 4);
+  lines.push_back("No=" + std::to_string(tab.m_buttons.size()));
+  lines.push_back("Desc=" + tab.m_name);
+  lines.push_back("Color=" + std::to_string(tab.m_color));
+  lines.push_back("TxtColor=" + std::to_string(tab.m_textColor));
+  long long index = 0;
+  for (const auto& button : tab.m_buttons) {
+    lines.push_back(ButtonKey(++index) + "=" + FormatButtonRecord(*button));
+  }
+  return ProfileWriteSection(SectionName(tab.m_number).c_str(), lines);
+}
+
+bool CTabDataList::SaveAll() {
+  if (!IsModified()) return true;
+  std::vector<std::string> order;
+  for (const auto& tab : m_tabs) order.push_back(std::to_string(tab->m_number) + "=1");
+  if (m_hidden) {
+    for (const auto& tab : m_hidden->m_tabs) order.push_back(std::to_string(tab->m_number) + "=-1");
+  }
+  bool ok = ProfileWriteSection(kOrder, order);
+  for (const auto& tab : m_tabs) ok = SaveTabSection(*tab) && ok;
+  if (m_hidden) {
+    for (const auto& tab : m_hidden->m_tabs) ok = SaveTabSection(*tab) && ok;
+  }
+  if (ok) {
+    m_modified = false;
+    if (m_hidden) m_hidden->m_modified = false;
+  }
+  return ok;
+}
+
+// ---------------------------------------------------------------------------
+// Tabs
+
+bool CTabDataList::IsModified() const { return m_modified || (m_hidden && m_hidden->m_modified); }
+
+CTabData* CTabDataList::GetTab(int index) const {
+  if (index < 0 || index >= GetCount()) return nullptr;
+  return m_tabs[static_cast<size_t>(index)].get();
+}
+
+int CTabDataList::FindTab(const char* name) const {
+  if (name == nullptr) return -1;
+  std::string wanted = name;
+  for (size_t i = 0; i < m_tabs.size(); ++i) {
+    if (TabNamesEqual(m_tabs[i]->m_name, wanted)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+CTabData* CTabDataList::GetCurrentTab() const { return GetTab(FindTab(m_currentTabName.c_str())); }
+
+void CTabDataList::SetCurrentTabName(const char* name) {
+  if (name != nullptr && !TabNamesEqual(m_currentTabName, name)) m_currentTabName = name;
+}
+
+int CTabDataList::SelectTab(int index) {
+  CTabData* tab = GetTab(index);
+  if (tab == nullptr) return 0;
+  SetCurrentTabName(tab->m_name.c_str());
+  return 1;
+}
+
+int CTabDataList::InsertIndex(int index, int count) {
+  return index < 0 || index >= count ? count : index;
+}
+
+std::unique_ptr<CTabData> CTabDataList::CreateTab(uint32_t number) const {
+  return std::make_unique<CTabData>(DefaultTabName(number), number);
+}
+
+int CTabDataList::AddTab(std::unique_ptr<CTabData> tab) {
+  if (!tab) return -1;
+  m_modified = true;
+  m_tabs.push_back(std::move(tab));
+  return GetCount() - 1;
+}
+
+int CTabDataList::NewTab(int index) {
+  m_modified = true;
+  auto tab = CreateTab(NextTabNumber());
+  // Anything left in the file under this number belongs to a deleted tab.
+  ProfileWriteSection(SectionName(tab->m_number).c_str(), {});
+  LoadButtons(*tab);
+  int position = InsertIndex(index, GetCount());
+  m_tabs.insert(m_tabs.begin() + position, std::move(tab));
+  return position;
+}
+
+int CTabDataList::CopyTab(int destination, int source, bool move) {
+  m_modified = true;
+  if (source < 0 || source >= GetCount()) return -1;
+  if (move) {
+    int position = InsertIndex(destination, GetCount());
+    if (position > source) --position;  // the tab leaves its old slot first
+    auto tab = std::move(m_tabs[static_cast<size_t>(source)]);
+    m_tabs.erase(m_tabs.begin() + source);
+    m_tabs.insert(m_tabs.begin() + position, std::move(tab));
+    return position;
+  }
+  auto copy = CreateTab(NextTabNumber());
+  copy->CopyContentFrom(*m_tabs[static_cast<size_t>(source)]);
+  ProfileWriteSection(SectionName(copy->m_number).c_str(), {});
+  int position = InsertIndex(destination, GetCount());
+  m_tabs.insert(m_tabs.begin() + position, std::move(copy));
+  return position;
+}
+
+int CTabDataList::RemoveTab(int index) { return DetachTab(index) ? 1 : 0; }
+
+std::unique_ptr<CTabData> CTabDataList::DetachTab(int index) {
+  m_modified = true;
+  if (index < 0 || index >= GetCount()) return nullptr;
+  auto tab = std::move(m_tabs[static_cast<size_t>(index)]);
+  m_tabs.erase(m_tabs.begin() + index);
+  return tab;
+}
+
+int CTabDataList::RenameTab(int index, const char* name) {
+  m_modified = true;
+  CTabData* tab = GetTab(index);
+  // A tab is never left without a name.
+  if (tab == nullptr || name == nullptr || name[0] == '\0') return 0;
+  std::string oldName = tab->m_name;
+  bool wasCurrent = GetCurrentTab() == tab;
+  if (!TabNamesEqual(oldName, name)) Root().UpdateActionShortcuts(oldName.c_str(), name);
+  tab->m_name = name;
+  if (wasCurrent) m_currentTabName = name;
+  return 1;
+}
+
+bool CTabDataList::HasTabNumber(uint32_t number) const {
+  const CTabDataList& root = Root();
+  for (const auto& tab : root.m_tabs) {
+    if (tab->m_number == number) return true;
+  }
+  if (root.m_hidden) {
+    for (const auto& tab : root.m_hidden->m_tabs) {
+      if (tab->m_number == number) return true;
+    }
+  }
+  return false;
+}
+
+uint32_t CTabDataList::GetMaxTabNumber() const {
+  const CTabDataList& root = Root();
+  uint32_t largest = 0;
+  for (const auto& tab : root.m_tabs) largest = std::max(largest, tab->m_number);
+  if (root.m_hidden) {
+    for (const auto& tab : root.m_hidden->m_tabs) largest = std::max(largest, tab->m_number);
+  }
+  return largest;
+}
+
+uint32_t CTabDataList::NextTabNumber() const {
+  uint32_t largest = GetMaxTabNumber();
+  if (largest < 0xFFFFFFFFu) return largest + 1;
+  uint32_t number = 1;
+  while (HasTabNumber(number)) ++number;
+  return number;
+}
+
+// ---------------------------------------------------------------------------
+// Cells
+
+int CTabDataList::InsertButton(CTabData& tab, int index, bool separator) {
+  m_modified = true;
+  int position = InsertIndex(index, tab.GetButtonCount());
+  tab.m_buttons.insert(tab.m_buttons.begin() + position,
+                       std::make_unique<CBtnData>(separator ? "/" : "*"));
+  return position;
+}
+
+int CTabDataList::DeleteButton(CTabData& tab, int index) {
+  m_modified = true;
+  if (index < 0 || index >= tab.GetButtonCount() || tab.GetButtonCount() <= 1) return 0;
+  tab.m_buttons.erase(tab.m_buttons.begin() + index);
+  return 1;
+}
+
+int CTabDataList::SetButton(CTabData& tab, int index, const char* text) {
+  m_modified = true;
+  CBtnData* button = tab.GetButton(index);
+  if (button == nullptr) return 0;
+  ParseButtonRecord(text != nullptr && text[0] != '\0' ? text : "*", *button);
+  return 1;
+}
+
+// ---------------------------------------------------------------------------
+// Taking over the tab dialogs' lists
+
+CTabDataList::TabVector CTabDataList::CloneTabs() const {
+  TabVector copies;
+  copies.reserve(m_tabs.size());
+  for (const auto& tab : m_tabs) copies.push_back(tab->Clone());
+  return copies;
+}
+
+CTabDataList& CTabDataList::EnsureHiddenList() {
+  if (!m_hidden) {
+    m_hidden = std::make_unique<CTabDataList>();
+    m_hidden->m_owner = this;
+  }
+  return *m_hidden;
+}
+
+void CTabDataList::DestroyHiddenList() {
+  if (m_hidden) m_modified = true;
+  m_hidden.reset();
+}
+
+namespace {
+
+// Numbers for tabs created in a dialog: above every number in use, or the
+// smallest free one once the numbers run out.
+class CNumberSource {
+ public:
+  explicit CNumberSource(std::set<uint32_t> used) : m_used(std::move(used)) {}
+  uint32_t Next() {
+    uint32_t number = m_used.empty() ? 1 : *m_used.rbegin() + 1;
+    if (number == 0) {
+      number = 1;
+      while (m_used.count(number) != 0) ++number;
+    }
+    m_used.insert(number);
+    return number;
+  }
+
+ private:
+  std::set<uint32_t> m_used;
+};
+
+}  // namespace
+
+int CTabDataList::ApplyTabOrder(TabVector edited) {
+  m_modified = true;
+  CTabData* current = GetCurrentTab();
+  std::set<uint32_t> used;
+  for (const auto& tab : m_tabs) used.insert(tab->m_number);
+  if (m_hidden) {
+    for (const auto& tab : m_hidden->m_tabs) used.insert(tab->m_number);
+  }
+  CNumberSource numbers(used);
+  std::set<uint32_t> placed;
+  std::vector<std::pair<std::string, std::string>> renames;
+  TabVector result;
+
+  // Gives the existing tab the edited name, noting a real rename.
+  auto takeName = [&](CTabData& tab, const std::string& name) {
+    if (name.empty()) return;
+    if (!TabNamesEqual(tab.m_name, name)) renames.emplace_back(tab.m_name, name);
+    tab.m_name = name;
+  };
+
+  for (auto& fresh : edited) {
+    if (!fresh) continue;
+    if (fresh->m_number == 0) {
+      auto tab = CreateTab(numbers.Next());
+      if (!fresh->m_name.empty()) tab->m_name = fresh->m_name;
+      ProfileWriteSection(SectionName(tab->m_number).c_str(), {});
+      LoadButtons(*tab);
+      placed.insert(tab->m_number);
+      result.push_back(std::move(tab));
+      continue;
+    }
+    if (!placed.insert(fresh->m_number).second) continue;  // listed twice
+    auto visible = std::find_if(m_tabs.begin(), m_tabs.end(), [&](const auto& tab) {
+      return tab && tab->m_number == fresh->m_number;
+    });
+    std::unique_ptr<CTabData> existing;
+    if (visible != m_tabs.end()) {
+      existing = std::move(*visible);
+    } else if (m_hidden) {
+      // A hidden tab shown again moves over whole; it leaves the hidden list
+      // so that it never lives in both.
+      auto hidden = std::find_if(m_hidden->m_tabs.begin(), m_hidden->m_tabs.end(),
+                                 [&](const auto& tab) { return tab->m_number == fresh->m_number; });
+      if (hidden != m_hidden->m_tabs.end()) {
+        existing = std::move(*hidden);
+        m_hidden->m_tabs.erase(hidden);
+        m_hidden->m_modified = true;
+      }
+    }
+    if (!existing) continue;  // a number the model does not know
+    takeName(*existing, fresh->m_name);
+    result.push_back(std::move(existing));
+  }
+
+  // What is left of the old visible list was deleted in the dialog.
+  m_tabs = std::move(result);
+  for (const auto& tab : m_tabs) {
+    if (tab.get() == current) m_currentTabName = tab->m_name;
+  }
+  // The shortcuts are rewritten once the whole model is in place, so that
+  // the buttons of every tab that survived are covered.
+  for (const auto& [oldName, newName] : renames) {
+    UpdateActionShortcuts(oldName.c_str(), newName.c_str());
+  }
+  return GetCount();
+}
+
+int CTabDataList::ApplyHiddenTabs(TabVector edited, const TabVector& visibleList) {
+  m_modified = true;
+  std::set<uint32_t> used;
+  std::map<uint32_t, const CTabData*> copies;
+  for (const auto& tab : m_tabs) used.insert(tab->m_number);
+  for (const auto& tab : visibleList) {
+    if (!tab) continue;
+    used.insert(tab->m_number);
+    copies.emplace(tab->m_number, tab.get());
+  }
+  CTabDataList& hiddenList = EnsureHiddenList();
+  for (const auto& tab : hiddenList.m_tabs) used.insert(tab->m_number);
+  // New numbers lie above every tab, visible now, in the copy or hidden.
+  CNumberSource numbers(used);
+  std::set<uint32_t> placed;
+  std::vector<std::pair<std::string, std::string>> renames;
+  TabVector result;
+
+  auto takeName = [&](CTabData& tab, const std::string& oldName, const std::string& name) {
+    if (name.empty()) return;
+    if (!TabNamesEqual(oldName, name)) renames.emplace_back(oldName, name);
+    tab.m_name = name;
+  };
+
+  for (auto& fresh : edited) {
+    if (!fresh) continue;
+    if (fresh->m_number == 0) {
+      auto tab = CreateTab(numbers.Next());
+      if (!fresh->m_name.empty()) tab->m_name = fresh->m_name;
+      ProfileWriteSection(SectionName(tab->m_number).c_str(), {});
+      LoadButtons(*tab);
+      placed.insert(tab->m_number);
+      result.push_back(std::move(tab));
+      continue;
+    }
+    if (!placed.insert(fresh->m_number).second) continue;  // listed twice
+    // A tab that is visible now cannot be hidden as well.
+    if (std::any_of(m_tabs.begin(), m_tabs.end(),
+                    [&](const auto& tab) { return tab->m_number == fresh->m_number; }))
+      continue;
+    auto hidden = std::find_if(hiddenList.m_tabs.begin(), hiddenList.m_tabs.end(),
+                               [&](const auto& tab) { return tab && tab->m_number == fresh->m_number; });
+    if (hidden != hiddenList.m_tabs.end()) {
+      std::unique_ptr<CTabData> existing = std::move(*hidden);
+      std::string oldName = existing->m_name;
+      takeName(*existing, oldName, fresh->m_name);
+      result.push_back(std::move(existing));
+      continue;
+    }
+    auto copy = copies.find(fresh->m_number);
+    if (copy == copies.end()) continue;  // a number the model does not know
+    // A tab the user moved from visible to hidden: its buttons come from the copy.
+    std::unique_ptr<CTabData> moved = copy->second->Clone();
+    takeName(*moved, copy->second->m_name, fresh->m_name);
+    result.push_back(std::move(moved));
+  }
+
+  if (result.empty()) {
+    DestroyHiddenList();
+  } else {
+    hiddenList.m_tabs = std::move(result);
+    hiddenList.m_modified = true;
+  }
+  for (const auto& [oldName, newName] : renames) {
+    UpdateActionShortcuts(oldName.c_str(), newName.c_str());
+  }
+  return m_hidden ? m_hidden->GetCount() : 0;
+}
