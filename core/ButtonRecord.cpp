@@ -101,7 +101,10 @@ CBtnData ParseButtonRecord(std::string_view text, UINT codePage) {
 std::string FormatButtonRecord(const CBtnData& button) {
   std::string record = button.m_command;
   bool colours = button.m_textColor != kDefaultColor || button.m_bkColor != kDefaultColor;
-  if (button.m_flags == 0 && !colours) return record;
+  // A command that holds a "|" itself needs the bar after it, or its tail
+  // would read back as flags. (A trail byte that looks like "|" only adds a
+  // harmless bar.)
+  if (button.m_flags == 0 && !colours && record.find('|') == std::string::npos) return record;
   record += '|';
   char text[64];
   if (button.m_flags != 0) {

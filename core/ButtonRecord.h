@@ -17,5 +17,6 @@ CBtnData ParseButtonRecord(std::string_view text, UINT codePage = CP_ACP);
 // Re-reads button in place from text.
 void ParseButtonRecord(std::string_view text, CBtnData& button, UINT codePage = CP_ACP);
 
-// The inverse: the command alone when flags are 0 and both colours default.
+// The inverse: the command alone when flags are 0, both colours default and
+// the command holds no "|" (which would otherwise read back as a separator).
 std::string FormatButtonRecord(const CBtnData& button);
