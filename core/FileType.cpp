@@ -62,3 +62,18 @@ bool LookupFileType(const char* extension, FileAssociation& association) {
   }
   return true;
 }
+
+std::string GetOpenCommandProgram(const std::string& command) {
+  if (!command.empty() && command[0] == '"') {
+    size_t close = command.find('"', 1);
+    return command.substr(1, close == std::string::npos ? std::string::npos : close - 1);
+  }
+  for (size_t k = command.size(); k-- > 2;) {
+    if (command[k] == '.' && k + 2 < command.size() &&
+        (command[k + 1] == 'e' || command[k + 1] == 'E') &&
+        (command[k + 2] == 'x' || command[k + 2] == 'X')) {
+      return command.substr(0, k + 4);  // up to and including the character after ".ex"
+    }
+  }
+  return command;
+}

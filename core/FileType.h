@@ -13,3 +13,8 @@ struct FileAssociation {
 // command of its "open" verb, or of its first verb when it has no "open". False when the
 // extension has no file type.
 bool LookupFileType(const char* extension, FileAssociation& association);
+
+// The program an open command starts: the quoted text when the command begins with a double
+// quote; otherwise everything up to the last ".ex?" (ignoring case) that starts after the second
+// character; otherwise the whole command. Environment references are not expanded here.
+std::string GetOpenCommandProgram(const std::string& command);

@@ -1,0 +1,22 @@
+// Resource numbers of Hatchling.exe.
+#pragma once
+
+#define IDI_HATCHLING 100
+#define IDD_SETUP 101
+#define IDI_STEP_DONE 102
+
+#define IDS_STEP_ENVIRONMENT 111
+#define IDS_STEP_SAMPLES 112
+#define IDS_STEP_START 113
+#define IDS_STEP_CONVERSION 114
+
+#define IDC_PROGRESS 1048
+#define IDC_STEP1_TEXT 1049
+#define IDC_STEP2_TEXT 1050
+#define IDC_STEP3_TEXT 1051
+#define IDC_STEP1_DONE 1052
+#define IDC_STEP2_DONE 1053
+#define IDC_STEP3_DONE 1054
+#define IDC_TITLE 1055
+#define IDC_APP_ICON 1056
+#define IDC_VERSION 1057
