@@ -47,7 +47,14 @@ CWnd* CWnd::FromHandlePermanent(HWND hwnd) {
   return reinterpret_cast<CWnd*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
 
+BOOL CWnd::OnCommand(UINT, UINT, HWND) { return FALSE; }
+
+BOOL CWnd::OnUpdateCommand(CCmdUI&) { return FALSE; }
+
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND &&
+      OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)))
+    return 0;
   return Default(message, wParam, lParam);
 }
 

@@ -4,6 +4,8 @@
 
 #include "framework/Object.h"
 
+class CCmdUI;
+
 // A window bound to one object. The object is attached in the static window
 // procedure from WM_NCCREATE's create parameters and lives in the window's user data.
 class CWnd : public CObject {
@@ -32,6 +34,12 @@ class CWnd : public CObject {
   }
   void GetWindowRect(RECT* rect) const { ::GetWindowRect(m_hWnd, rect); }
   void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
+
+  // Command routing: true when this window carried out the command.
+  virtual BOOL OnCommand(UINT id, UINT code, HWND control);
+  // Menu enabling: true when this window handles id (it then set the item's
+  // state); items nobody handles are disabled.
+  virtual BOOL OnUpdateCommand(CCmdUI& ui);
 
   // The object of a window created by this framework, or none.
   static CWnd* FromHandlePermanent(HWND hwnd);
