@@ -51,7 +51,11 @@ bool ParseProfileInt(const char* text, int* value) {
   return true;
 }
 
-std::vector<std::string> ProfileReadSection(const char* section) {
+namespace {
+
+// Reads a list of zero-terminated strings (a section's lines, or the section
+// names when section is null) through a buffer that grows until it fits.
+std::vector<std::string> ReadStringList(const char* section) {
   std::vector<std::string> lines;
   const char* path = ProfilePath();
   if (path == nullptr) return lines;
@@ -59,7 +63,9 @@ std::vector<std::string> ProfileReadSection(const char* section) {
   DWORD length = 0;
   for (;;) {
     DWORD size = static_cast<DWORD>(buffer.size());
-    length = ::GetPrivateProfileSectionA(section, buffer.data(), size, path);
+    length = section != nullptr
+                 ? ::GetPrivateProfileSectionA(section, buffer.data(), size, path)
+                 : ::GetPrivateProfileSectionNamesA(buffer.data(), size, path);
     // size - 2 is the system's way of saying the text did not fit.
     if (length + 2 < size || size >= kMaxBuffer) break;
     buffer.assign(static_cast<size_t>(size) * 2, '\0');
@@ -74,6 +80,14 @@ std::vector<std::string> ProfileReadSection(const char* section) {
   }
   return lines;
 }
+
+}  // namespace
+
+std::vector<std::string> ProfileReadSection(const char* section) {
+  return section != nullptr ? ReadStringList(section) : std::vector<std::string>();
+}
+
+std::vector<std::string> ProfileReadSectionNames() { return ReadStringList(nullptr); }
 
 bool ProfileWriteSection(const char* section, const std::vector<std::string>& lines) {
   const char* path = ProfilePath();

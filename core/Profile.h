@@ -11,6 +11,9 @@
 // is missing.
 std::vector<std::string> ProfileReadSection(const char* section);
 
+// The names of every section in the file, in file order.
+std::vector<std::string> ProfileReadSectionNames();
+
 // Replaces the whole section with lines (each "key=value", no line breaks).
 // An empty list leaves the section empty. False when the file was not written.
 bool ProfileWriteSection(const char* section, const std::vector<std::string>& lines);

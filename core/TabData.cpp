@@ -8,6 +8,7 @@
 std::unique_ptr<CTabData> CTabData::Clone() const {
   auto copy = std::make_unique<CTabData>(m_name, m_number);
   copy->CopyContentFrom(*this);
+  copy->m_savedLines = m_savedLines;  // same number, same section
   return copy;
 }
 

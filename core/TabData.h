@@ -30,6 +30,9 @@ class CTabData {
   uint32_t m_color = kDefaultColor;
   uint32_t m_textColor = kDefaultColor;
   std::vector<std::unique_ptr<CBtnData>> m_buttons;
+  // The lines the settings file is known to hold for this tab's section
+  // (empty when unknown), so that saving skips sections that did not change.
+  std::vector<std::string> m_savedLines;
 };
 
 // Tab names compare ignoring the case of single-byte letters; double-byte

@@ -71,7 +71,15 @@ void CTabDataList::Clear() {
 
 void CTabDataList::LoadAll() {
   Clear();
+  // Tabs without a section need no reads at all; a long [Order] of such
+  // tabs then loads at once.
+  std::set<std::string> sections;
+  for (std::string name : ProfileReadSectionNames()) {
+    for (char& c : name) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    sections.insert(std::move(name));
+  }
   std::set<uint32_t> seen;
+  std::set<uint32_t> withSection;
   for (const std::string& line : ProfileReadSection(kOrder)) {
     // Lines without "=" and comments are skipped rather than ending the
     // scan: the tabs after them would otherwise vanish from [Order] at the
@@ -89,13 +97,16 @@ void CTabDataList::LoadAll() {
     if (!seen.insert(number).second) continue;
 
     std::string section = SectionName(number);
-    auto tab = std::make_unique<CTabData>(
-        ProfileReadString(section.c_str(), "Desc", ""), number);
+    auto tab = std::make_unique<CTabData>(std::string(), number);
+    if (sections.count("tab" + std::to_string(number)) != 0) {
+      withSection.insert(number);
+      tab->m_name = ProfileReadString(section.c_str(), "Desc", "");
+      tab->m_color = static_cast<uint32_t>(
+          ProfileReadInt(section.c_str(), "Color", static_cast<int>(kDefaultColor)));
+      tab->m_textColor = static_cast<uint32_t>(
+          ProfileReadInt(section.c_str(), "TxtColor", static_cast<int>(kDefaultColor)));
+    }
     if (tab->m_name.empty()) tab->m_name = DefaultTabName(number);
-    tab->m_color = static_cast<uint32_t>(
-        ProfileReadInt(section.c_str(), "Color", static_cast<int>(kDefaultColor)));
-    tab->m_textColor = static_cast<uint32_t>(
-        ProfileReadInt(section.c_str(), "TxtColor", static_cast<int>(kDefaultColor)));
     if (visibility == -1) {
       EnsureHiddenList().m_tabs.push_back(std::move(tab));
     } else {
@@ -106,19 +117,30 @@ void CTabDataList::LoadAll() {
     // Tab 1 unless a hidden tab already has that number.
     m_tabs.push_back(CreateTab(HasTabNumber(1) ? NextTabNumber() : 1));
   }
-  for (const auto& tab : m_tabs) LoadButtons(*tab);
+  // What the file holds for each tab reads back as exactly this model.
+  auto load = [&](CTabData& tab) {
+    LoadButtons(tab, withSection.count(tab.m_number) != 0);
+    tab.m_savedLines = SectionLines(tab);
+  };
+  for (const auto& tab : m_tabs) load(*tab);
   if (m_hidden) {
-    for (const auto& tab : m_hidden->m_tabs) LoadButtons(*tab);
+    for (const auto& tab : m_hidden->m_tabs) load(*tab);
     m_hidden->m_modified = false;
   }
   m_modified = false;
 }
 
-void CTabDataList::LoadButtons(CTabData& tab) const {
+void CTabDataList::LoadButtons(CTabData& tab, bool sectionExists) const {
   std::string section = SectionName(tab.m_number);
   int count = 0;
-  bool countRead = ParseProfileInt(ProfileReadString(section.c_str(), "No", "").c_str(), &count);
+  bool countRead =
+      sectionExists && ParseProfileInt(ProfileReadString(section.c_str(), "No", "").c_str(), &count);
   if (!countRead) count = NewBtnNum();
+  if (!sectionExists) {
+    int blanks = std::min(count, static_cast<int>(kMaxBlankCells));
+    for (int i = 0; i < blanks; ++i) tab.m_buttons.push_back(std::make_unique<CBtnData>("*"));
+    return;
+  }
 
   auto append = [&](long long index) {
     std::string record = ProfileReadString(section.c_str(), ButtonKey(index).c_str(), "*");
@@ -148,7 +170,14 @@ void CTabDataList::LoadButtons(CTabData& tab) const {
   }
 }
 
-bool CTabDataList::SaveTabSection(const CTabData& tab) const {
+bool CTabDataList::SaveTabSection(CTabData& tab) const {
+  std::vector<std::string> lines = SectionLines(tab);
+  if (!ProfileWriteSection(SectionName(tab.m_number).c_str(), lines)) return false;
+  tab.m_savedLines = std::move(lines);
+  return true;
+}
+
+std::vector<std::string> CTabDataList::SectionLines(const CTabData& tab) {
   std::vector<std::string> lines;
   lines.reserve(tab.m_buttons.size() + 4);
   lines.push_back("No=" + std::to_string(tab.m_buttons.size()));
@@ -159,7 +188,7 @@ bool CTabDataList::SaveTabSection(const CTabData& tab) const {
   for (const auto& button : tab.m_buttons) {
     lines.push_back(ButtonKey(++index) + "=" + FormatButtonRecord(*button));
   }
-  return ProfileWriteSection(SectionName(tab.m_number).c_str(), lines);
+  return lines;
 }
 
 bool CTabDataList::SaveAll() {
@@ -170,9 +199,12 @@ bool CTabDataList::SaveAll() {
     for (const auto& tab : m_hidden->m_tabs) order.push_back(std::to_string(tab->m_number) + "=-1");
   }
   bool ok = ProfileWriteSection(kOrder, order);
-  for (const auto& tab : m_tabs) ok = SaveTabSection(*tab) && ok;
+  auto save = [&](CTabData& tab) {
+    if (SectionLines(tab) != tab.m_savedLines) ok = SaveTabSection(tab) && ok;
+  };
+  for (const auto& tab : m_tabs) save(*tab);
   if (m_hidden) {
-    for (const auto& tab : m_hidden->m_tabs) ok = SaveTabSection(*tab) && ok;
+    for (const auto& tab : m_hidden->m_tabs) save(*tab);
   }
   if (ok) {
     m_modified = false;

@@ -20,7 +20,7 @@ class CTabDataList {
  public:
   using TabVector = std::vector<std::unique_ptr<CTabData>>;
 
-  static const int kMaxBlankCells = 10000;
+  static constexpr int kMaxBlankCells = 10000;
 
   CTabDataList() = default;
   CTabDataList(const CTabDataList&) = delete;
@@ -28,15 +28,19 @@ class CTabDataList {
 
   // Builds the model from the settings file; always succeeds.
   void LoadAll();
-  // When modified, writes [Order] and every tab section of both lists. False
-  // when a write failed; the model then stays modified so a later save
-  // retries.
+  // When modified, writes [Order] and the section of every tab of both
+  // lists whose text differs from what the file is known to hold (each
+  // section write rewrites the whole file, so unchanged tabs are skipped).
+  // False when a write failed; the model then stays modified so a later
+  // save retries.
   bool SaveAll();
   // Appends the cells of the tab's section (No cells; NewBtnNum of [Common]
   // when No is absent).
-  void LoadButtons(CTabData& tab) const;
+  void LoadButtons(CTabData& tab) const { LoadButtons(tab, true); }
   // Writes the tab as its whole [Tab<number>] section.
-  bool SaveTabSection(const CTabData& tab) const;
+  bool SaveTabSection(CTabData& tab) const;
+  // The lines of the tab's section: No, Desc, Color, TxtColor, Btn1...
+  static std::vector<std::string> SectionLines(const CTabData& tab);
 
   int GetCount() const { return static_cast<int>(m_tabs.size()); }
   const TabVector& GetTabs() const { return m_tabs; }
@@ -110,6 +114,7 @@ class CTabDataList {
  private:
   CTabDataList& Root() { return m_owner != nullptr ? *m_owner : *this; }
   const CTabDataList& Root() const { return m_owner != nullptr ? *m_owner : *this; }
+  void LoadButtons(CTabData& tab, bool sectionExists) const;
   CTabDataList& EnsureHiddenList();
   void Clear();
   // max + 1, or the smallest free number once the numbers run out.

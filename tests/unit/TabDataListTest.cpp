@@ -134,24 +134,54 @@ TEST_F(TabDataListTest, SaveAllWritesOrderAndWholeSectionsAndLoadsBackTheSame) {
   TempProgramFolder folder(
       "[Order]\n2=1\n5=-1\n1=1\n"
       "[Tab1]\nNo=2\nDesc=One\nBtn1=a.exe\nBtn2=b.exe|1\n"
-      "[Tab2]\nNo=1\nDesc=Two\nColor=255\nBtn1=/\nStray=kept?\nBtn7=old\n"
+      "[Tab2]\nNo=1\nDesc=Two\nColor=255\nBtn1=/\nStray=x\nBtn7=old\n"
       "[Tab5]\nNo=1\nDesc=Five\nBtn1=c.exe|/0/255/2/0\n");
   CTabDataList list;
   list.LoadAll();
+  list.InsertButton(*list.GetTab(0), -1, false);
+  list.GetHiddenList()->GetTab(0)->m_color = 0x0100000F;
   list.SetModified();
   ASSERT_TRUE(list.SaveAll());
   EXPECT_FALSE(list.IsModified());
   EXPECT_EQ(ProfileReadSection("Order"), (Strings{"2=1", "1=1", "5=-1"}));
-  EXPECT_EQ(ProfileReadSection("Tab2"),
-            (Strings{"No=1", "Desc=Two", "Color=255", "TxtColor=33554432", "Btn1=/"}));
-  EXPECT_EQ(ProfileReadSection("Tab5"), (Strings{"No=1", "Desc=Five", "Color=33554432",
+  // Changed sections are rewritten whole: stray keys are gone.
+  EXPECT_EQ(ProfileReadSection("Tab2"), (Strings{"No=2", "Desc=Two", "Color=255",
+                                                 "TxtColor=33554432", "Btn1=/", "Btn2=*"}));
+  EXPECT_EQ(ProfileReadSection("Tab5"), (Strings{"No=1", "Desc=Five", "Color=16777231",
                                                  "TxtColor=33554432", "Btn1=c.exe|/0/255/2/0"}));
+  // An unchanged tab's section is left as it is: it already reads back as the model.
+  EXPECT_EQ(ProfileReadSection("Tab1"),
+            (Strings{"No=2", "Desc=One", "Btn1=a.exe", "Btn2=b.exe|1"}));
 
   CTabDataList again;
   again.LoadAll();
   EXPECT_EQ(Numbers(&again), (Numbers_{2, 1}));
   EXPECT_EQ(Names(again.GetHiddenList()), (Strings{"Five"}));
+  EXPECT_EQ(again.GetHiddenList()->GetTab(0)->m_color, 0x0100000Fu);
+  EXPECT_EQ(Records(*again.GetTab(0)), (Strings{"/", "*"}));
   EXPECT_EQ(Records(*again.GetTab(1)), (Strings{"a.exe", "b.exe|1"}));
+}
+
+TEST_F(TabDataListTest, SectionsOfNewAndCopiedTabsAreWrittenAtSave) {
+  TempProgramFolder folder("[Order]\n1=1\n[Tab1]\nNo=1\nDesc=One\nBtn1=a.exe\n");
+  CTabDataList list;
+  list.LoadAll();
+  list.NewTab(-1);
+  list.CopyTab(-1, 0, false);
+  // Moved between the lists, a tab keeps its section as the file holds it.
+  CTabDataList::TabVector hidden;
+  hidden.push_back(Fresh("One", 1));
+  CTabDataList::TabVector copy = list.CloneTabs();
+  CTabDataList::TabVector shown;
+  shown.push_back(Fresh("タブ2", 2));
+  shown.push_back(Fresh("タブ3", 3));
+  list.ApplyTabOrder(std::move(shown));
+  list.ApplyHiddenTabs(std::move(hidden), copy);
+  ASSERT_TRUE(list.SaveAll());
+  EXPECT_EQ(ProfileReadSection("Order"), (Strings{"2=1", "3=1", "1=-1"}));
+  EXPECT_EQ(folder.Get("Tab2", "No"), "1");
+  EXPECT_EQ(folder.Get("Tab3", "Btn1"), "a.exe");
+  EXPECT_EQ(folder.Get("Tab1", "Btn1"), "a.exe");
 }
 
 TEST_F(TabDataListTest, SavingWithoutAnEditWritesNothing) {
