@@ -1,0 +1,26 @@
+// Real input and messages sent to the programs under test.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace e2e {
+
+// Moves the pointer to the bottom-left corner, away from the bar.
+void ParkPointer();
+// Moves the pointer to screen point (x, y) and clicks the left or right button there.
+bool ClickAt(int x, int y, bool right = false);
+// Presses and releases vk with the given modifiers held.
+bool PressKey(WORD vk, bool ctrl = false, bool shift = false, bool alt = false);
+// Types text as Unicode key events (the target sees the characters of its code page).
+bool TypeText(const std::wstring& text);
+// Makes window the foreground window so that keys reach it.
+bool BringToFront(HWND window);
+
+// SendMessage that gives up after timeoutMs; false when the target did not answer.
+bool SendWithTimeout(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD timeoutMs,
+                     LRESULT* result = nullptr);
+bool Post(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+}  // namespace e2e

@@ -1,0 +1,204 @@
+// Start-up and shutdown of the bar: when the setup tool runs instead, where the frame appears,
+// what closing stores.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "Input.h"
+#include "ProgramFolder.h"
+#include "WindowFinder.h"
+
+namespace e2e {
+namespace {
+
+const DWORD kHatchlingTimeoutMs = 10000;
+
+std::string RectText(const RECT& r) {
+  return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+         std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
+}
+
+int ScreenWidth() { return ::GetSystemMetrics(SM_CXSCREEN); }
+int ScreenHeight() { return ::GetSystemMetrics(SM_CYSCREEN); }
+
+class StartupTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder_.Created());
+    ASSERT_TRUE(folder_.AddKestrel()) << "Kestrel.exe not found in " << ProgramFolder::BinFolder();
+    ParkPointer();
+  }
+
+  // Waits until the fake setup tool has left its marker; returns its command line.
+  std::string WaitForHatchlingRun() const {
+    for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < kHatchlingTimeoutMs;) {
+      if (folder_.Exists("Hatchling.ran")) return folder_.ReadFileBytes("Hatchling.ran");
+      ::Sleep(20);
+    }
+    return std::string();
+  }
+
+  // Starts the bar with the given [Common] lines (Trans=10 is added) and returns its frame.
+  HWND StartBar(AppProcess* bar, const std::string& commonLines) {
+    EXPECT_TRUE(folder_.WriteIni("[Common]\r\nTrans=10\r\n" + commonLines));
+    *bar = folder_.Start();
+    EXPECT_TRUE(bar->Started()) << "error " << bar->StartError();
+    return bar->WaitForFrame();
+  }
+
+  ProgramFolder folder_;
+};
+
+TEST_F(StartupTest, SettingsNotOfThisLayoutStartTheSetupToolAndShowNoBar) {
+  const struct {
+    const char* name;
+    bool writeFile;
+    const char* ini;
+  } cases[] = {
+      {"no settings file", false, ""},
+      {"Trans 9", true, "[Common]\r\nTrans=9\r\n"},
+      {"no Trans", true, "[Common]\r\nStyle=33500\r\n"},
+      {"Trans 11", true, "[Common]\r\nTrans=11\r\n"},
+      {"Trans not a number", true, "[Common]\r\nTrans=ten\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ProgramFolder folder;
+    ASSERT_TRUE(folder.AddKestrel());
+    ASSERT_TRUE(folder.AddFakeHatchling());
+    if (c.writeFile) {
+      ASSERT_TRUE(folder.WriteIni(c.ini));
+    }
+
+    AppProcess bar = folder.Start();
+    ASSERT_TRUE(bar.Started()) << "error " << bar.StartError();
+    // Watch for a frame for as long as the process lives.
+    EXPECT_EQ(bar.WaitForFrame(kHatchlingTimeoutMs), nullptr) << "a bar window appeared";
+    EXPECT_TRUE(bar.WaitForExit()) << "Kestrel did not end";
+    EXPECT_EQ(bar.FindFrame(), nullptr);
+
+    bool ran = false;
+    for (DWORD start = ::GetTickCount(); !ran && ::GetTickCount() - start < kHatchlingTimeoutMs;
+         ::Sleep(20))
+      ran = folder.Exists("Hatchling.ran");
+    ASSERT_TRUE(ran) << "the setup tool was not started";
+    std::string commandLine = folder.ReadFileBytes("Hatchling.ran");
+    EXPECT_NE(commandLine.find(folder.PathOf("Hatchling.exe")), std::string::npos) << commandLine;
+
+    // Starting the setup tool is all the bar does: the settings file is the tool's to write.
+    if (c.writeFile) {
+      EXPECT_EQ(folder.ReadIni(), c.ini);
+    } else {
+      EXPECT_FALSE(folder.Exists("Kestrel.ini"));
+    }
+  }
+}
+
+TEST_F(StartupTest, MissingSetupToolGivesStopBoxAndAbnormalEnd) {
+  ASSERT_TRUE(folder_.WriteIni("[Common]\r\nTrans=9\r\n"));
+  AppProcess bar = folder_.Start();
+  ASSERT_TRUE(bar.Started());
+
+  HWND box = bar.WaitForMessageBox("Kestrel");
+  ASSERT_NE(box, nullptr) << "no message box";
+  ::Sleep(200);  // let it paint its icon
+  MessageBoxInfo info = ReadMessageBox(box);
+  EXPECT_EQ(info.icon, BoxIcon::kStop) << BoxIconName(info.icon);
+  // The system's text for "file not found", its code, a line feed and the command line.
+  size_t lineFeed = info.text.find('\n');
+  ASSERT_NE(lineFeed, std::string::npos) << info.text;
+  std::string error = info.text.substr(0, lineFeed);
+  EXPECT_GT(error.size(), std::string(" (0x2)").size()) << error;
+  EXPECT_EQ(error.substr(error.size() - 6), " (0x2)") << error;
+  EXPECT_EQ(error.find('\r'), std::string::npos) << "the system text keeps its line end";
+  EXPECT_NE(info.text.find(folder_.PathOf("Hatchling.exe"), lineFeed), std::string::npos)
+      << info.text;
+  EXPECT_EQ(info.buttons.size(), 1u);
+  EXPECT_EQ(bar.FindFrame(), nullptr);
+
+  ASSERT_TRUE(Post(box, WM_COMMAND, IDOK));
+  ASSERT_TRUE(bar.WaitForExit());
+  EXPECT_NE(bar.ExitCode(), 0u);
+  EXPECT_EQ(bar.FindFrame(), nullptr);
+}
+
+TEST_F(StartupTest, FrameAppearsAtTheStoredOrDefaultPlacement) {
+  const int w = ScreenWidth(), h = ScreenHeight();
+  const struct {
+    const char* name;
+    const char* lines;
+    RECT expected;
+  } cases[] = {
+      {"stored rectangle", "WinPos=0:1:-1:-1:-1:-1:100:200:700:240\r\n", {100, 200, 700, 240}},
+      {"clamped to the top left", "WinPos=0:1:-1:-1:-1:-1:-10:-20:300:40\r\n", {0, 0, 300, 40}},
+      {"clamped to the bottom right",
+       "WinPos=0:1:-1:-1:-1:-1:900:700:5000:5000\r\n",
+       {900, 700, w, h}},
+      // A horizontal bar asks for an empty rectangle from the middle to the right edge: a
+      // pop-up without a sizing border gets no minimum size, so it is created zero high.
+      {"no WinPos", "", {w / 2, 0, w, 0}},
+      {"empty WinPos", "WinPos=\r\n", {w / 2, 0, w, 0}},
+      {"fewer than ten numbers", "WinPos=0:1:-1:-1:-1:-1:100:200:700\r\n", {w / 2, 0, w, 0}},
+      {"inverted", "WinPos=0:1:-1:-1:-1:-1:500:0:400:40\r\n", {w / 2, 0, w, 0}},
+      {"off the screen", "WinPos=0:1:-1:-1:-1:-1:5000:0:5100:40\r\n", {w / 2, 0, w, 0}},
+      {"vertical at the left", "Style=99036\r\n", {0, 0, 0, h}},
+      {"vertical at the right", "Style=164572\r\n", {0, 0, 0, h}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    AppProcess bar;
+    HWND frame = StartBar(&bar, c.lines);
+    ASSERT_NE(frame, nullptr) << "no frame window";
+    EXPECT_TRUE(::IsWindowVisible(frame));
+    EXPECT_EQ(RectText(WindowRectOf(frame)), RectText(c.expected));
+    EXPECT_TRUE(bar.CloseFrame());
+  }
+}
+
+TEST_F(StartupTest, ClosingStoresTheFramePlacement) {
+  AppProcess bar;
+  HWND frame = StartBar(&bar, "WinPos=0:1:-1:-1:-1:-1:100:200:700:240\r\n");
+  ASSERT_NE(frame, nullptr);
+  ASSERT_TRUE(::SetWindowPos(frame, nullptr, 50, 60, 600, 40, SWP_NOZORDER | SWP_NOACTIVATE));
+  ASSERT_EQ(RectText(WindowRectOf(frame)), RectText({50, 60, 650, 100}));
+  ASSERT_TRUE(bar.CloseFrame());
+  EXPECT_EQ(bar.ExitCode(), 0u);
+
+  // flags:show command:minimised x:y:maximised x:y:normal left:top:right:bottom
+  std::string winPos = folder_.IniValue("Common", "WinPos");
+  EXPECT_EQ(winPos.substr(0, 4), "0:1:") << winPos;
+  const std::string normal = ":50:60:650:100";
+  ASSERT_GE(winPos.size(), normal.size()) << winPos;
+  EXPECT_EQ(winPos.substr(winPos.size() - normal.size()), normal) << winPos;
+  EXPECT_EQ(std::count(winPos.begin(), winPos.end(), ':'), 9) << winPos;
+}
+
+TEST_F(StartupTest, ClosingWithoutEditsLeavesTheTabSectionsAsTheyWere) {
+  // Not in the form the bar writes (key order, a foreign key, a hidden tab, a tab without a
+  // section): a save would show in the bytes.
+  const std::string ini =
+      "[Common]\r\nTrans=10\r\nWinPos=0:1:-1:-1:-1:-1:100:200:700:240\r\n"
+      "[Order]\r\n2=1\r\n1=-1\r\n3=1\r\n"
+      "[Tab1]\r\nDesc=隠しタブ\r\nNo=1\r\nBtn1=C:\\windows\\notepad.exe\r\n"
+      "[Tab2]\r\nBtn2=/\r\nBtn1=C:\\windows\\regedit.exe|0/2/0/2/0\r\nNo=3\r\nDesc=表示タブ\r\n"
+      "Memo=kept\r\n";
+  ASSERT_TRUE(folder_.WriteIni(ini));
+  AppProcess bar = folder_.Start();
+  ASSERT_NE(bar.WaitForFrame(), nullptr);
+  ASSERT_TRUE(bar.CloseFrame());
+
+  std::string after = folder_.ReadIni();
+  for (const char* section : {"Order", "Tab1", "Tab2"}) {
+    SCOPED_TRACE(section);
+    EXPECT_FALSE(SectionBytes(ini, section).empty());
+    EXPECT_EQ(SectionBytes(after, section), SectionBytes(ini, section));
+  }
+  EXPECT_EQ(SectionBytes(after, "Tab3"), "");
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,35 @@
+// Finding and reading the windows of other processes.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// Visible or hidden top-level windows of process pid (0: any process) whose class and title
+// match; a null class or title matches any.
+std::vector<HWND> FindTopLevelWindows(DWORD pid, const char* className, const char* title);
+
+// Polls until such a window exists; gives up early when process (if given) ends.
+HWND WaitForTopLevelWindow(DWORD pid, const char* className, const char* title, DWORD timeoutMs,
+                           HANDLE process = nullptr);
+
+std::string ClassNameOf(HWND window);
+// The window's text, asked for with WM_GETTEXT (works across processes for controls too).
+std::string TextOf(HWND window);
+RECT WindowRectOf(HWND window);
+
+// A message box ("#32770") of another process as the user sees it.
+enum class BoxIcon { kNone, kStop, kExclamation, kInformation, kQuestion, kUnknown };
+struct MessageBoxInfo {
+  std::string title;
+  std::string text;
+  std::vector<std::string> buttons;
+  BoxIcon icon = BoxIcon::kNone;
+};
+MessageBoxInfo ReadMessageBox(HWND box);
+const char* BoxIconName(BoxIcon icon);
+
+}  // namespace e2e

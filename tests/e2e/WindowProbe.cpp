@@ -1,0 +1,39 @@
+// Waits for or closes a top-level window from the shell (tools/run uses it):
+//   WindowProbe wait  <class> <title> <timeout ms>   exit 0 once the window is visible
+//   WindowProbe close <class> <title> <timeout ms>   posts WM_CLOSE, exit 0 once it is gone
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "WindowFinder.h"
+
+int main(int argc, char** argv) {
+  if (argc != 5) {
+    std::fprintf(stderr, "usage: WindowProbe wait|close <class> <title> <timeout ms>\n");
+    return 2;
+  }
+  std::string verb = argv[1];
+  DWORD timeout = static_cast<DWORD>(std::strtoul(argv[4], nullptr, 10));
+  DWORD start = ::GetTickCount();
+  if (verb == "wait") {
+    for (;;) {
+      for (HWND window : e2e::FindTopLevelWindows(0, argv[2], argv[3]))
+        if (::IsWindowVisible(window)) return 0;
+      if (::GetTickCount() - start >= timeout) return 1;
+      ::Sleep(50);
+    }
+  }
+  if (verb == "close") {
+    for (HWND window : e2e::FindTopLevelWindows(0, argv[2], argv[3]))
+      ::PostMessageA(window, WM_CLOSE, 0, 0);
+    while (!e2e::FindTopLevelWindows(0, argv[2], argv[3]).empty()) {
+      if (::GetTickCount() - start >= timeout) return 1;
+      ::Sleep(50);
+    }
+    return 0;
+  }
+  std::fprintf(stderr, "WindowProbe: unknown verb %s\n", verb.c_str());
+  return 2;
+}
