@@ -47,17 +47,16 @@ bool ParseShellCommandLine(const char* commandLine, std::string& name) {
   return true;
 }
 
-bool PerformShellCommand(const std::string& name) {
+HRESULT PerformShellCommand(const std::string& name) {
   const NamedOperation* found = nullptr;
   for (const NamedOperation& entry : kOperations) {
     if (lstrcmpiA(entry.name, name.c_str()) == 0) found = &entry;
   }
-  if (!found) return false;
+  if (!found) return E_INVALIDARG;
   CComPtr<IShellDispatch> shell;
-  if (FAILED(CoCreateInstance(CLSID_Shell, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
-                              IID_IShellDispatch, shell.PutVoid())) ||
-      !shell) {
-    return false;
-  }
-  return SUCCEEDED(found->operation(shell.Get()));
+  HRESULT hr = CoCreateInstance(CLSID_Shell, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
+                                IID_IShellDispatch, shell.PutVoid());
+  if (FAILED(hr)) return hr;
+  if (!shell) return E_NOINTERFACE;
+  return found->operation(shell.Get());  // the object is released right after the call
 }

@@ -2,6 +2,8 @@
 // automation object.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 // Longest command name (the name buffer holds 32 bytes with its zero).
@@ -12,6 +14,6 @@ constexpr size_t kMaxShellCommandName = 31;
 // blanks, '/' and a name of at most 31 characters, else it is left empty (nothing to do).
 bool ParseShellCommandLine(const char* commandLine, std::string& name);
 
-// Performs the named command (compared ignoring case). False when the name is unknown or the
-// shell refused; nothing is shown either way.
-bool PerformShellCommand(const std::string& name);
+// Performs the named command (compared ignoring case) and gives the shell's answer; an unknown
+// name gives E_INVALIDARG without asking the shell. Nothing is shown either way.
+HRESULT PerformShellCommand(const std::string& name);
