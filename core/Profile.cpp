@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "framework/WinApp.h"
@@ -17,6 +18,11 @@ const char* ProfilePath() {
   if (app == nullptr || app->GetProfileName()[0] == '\0') return nullptr;
   return app->GetProfileName();
 }
+
+// Strings this long are not handed to the key functions as a default or a
+// value: some implementations convert them through counted strings that end
+// at 32,767 characters. Such values travel through the section functions.
+const size_t kLongText = 30000;
 
 // Line breaks inside a value would start new keys or sections in the file.
 std::string OneLine(const char* text) {
@@ -109,6 +115,11 @@ std::string ProfileReadString(const char* section, const char* key, const char* 
   const char* fallback = defaultValue != nullptr ? defaultValue : "";
   const char* path = ProfilePath();
   if (path == nullptr) return fallback;
+  if (::strlen(fallback) > kLongText) {
+    // The file never holds this byte alone, so it stands for "absent".
+    std::string value = ProfileReadString(section, key, "\x01");
+    return value == "\x01" ? std::string(fallback) : value;
+  }
   char small[256];
   DWORD length = ::GetPrivateProfileStringA(section, key, fallback, small, sizeof small, path);
   if (length + 1 < sizeof small) return std::string(small, ::strnlen(small, length));
@@ -132,9 +143,28 @@ int ProfileReadInt(const char* section, const char* key, int defaultValue) {
 
 bool ProfileWriteString(const char* section, const char* key, const char* value) {
   const char* path = ProfilePath();
-  if (path == nullptr) return false;
-  std::string line = OneLine(value);
-  return ::WritePrivateProfileStringA(section, key, line.c_str(), path) != FALSE;
+  if (path == nullptr || section == nullptr || key == nullptr) return false;
+  std::string text = OneLine(value);
+  if (text.size() <= kLongText) {
+    return ::WritePrivateProfileStringA(section, key, text.c_str(), path) != FALSE;
+  }
+  // A long value replaces its key's line in the whole section.
+  std::vector<std::string> lines = ProfileReadSection(section);
+  std::string line = std::string(key) + "=" + text;
+  auto sameKey = [key](const std::string& existing) {
+    size_t equals = existing.find('=');
+    if (equals == std::string::npos) return false;
+    size_t end = existing.find_last_not_of(" \t", equals == 0 ? 0 : equals - 1);
+    std::string name = end == std::string::npos || equals == 0 ? "" : existing.substr(0, end + 1);
+    return ::lstrcmpiA(name.c_str(), key) == 0;
+  };
+  auto found = std::find_if(lines.begin(), lines.end(), sameKey);
+  if (found != lines.end()) {
+    *found = std::move(line);
+  } else {
+    lines.push_back(std::move(line));
+  }
+  return ProfileWriteSection(section, lines);
 }
 
 bool ProfileWriteInt(const char* section, const char* key, int value) {

@@ -116,6 +116,20 @@ TEST(BarOptions, ValuesCannotBreakTheFileWithLineBreaks) {
   EXPECT_EQ(folder.Get("Common", "Emblem"), "a  [Order]  1=-1");
 }
 
+TEST(BarOptions, ValuesLongerThanThirtyTwoThousandCharactersAreKeptWhole) {
+  TempProgramFolder folder("[Common]\nRctNo=7\nEmblem=short\n");
+  const std::string longText(40000, 'e');
+  CBarOptions options("Common");
+  options.SetString("Emblem", longText.c_str());
+  options.SetString("Font", longText.c_str());  // absent so far
+  ASSERT_TRUE(options.Flush());
+  EXPECT_EQ(ProfileReadString("Common", "Emblem", ""), longText);
+  EXPECT_EQ(ProfileReadString("Common", "Font", ""), longText);
+  EXPECT_EQ(folder.Get("Common", "RctNo"), "7");
+  // A long default comes back whole too.
+  EXPECT_EQ(ProfileReadString("Common", "Missing", longText.c_str()), longText);
+}
+
 TEST(BarOptions, EmptyExchangeBlockIsTheCapacityAndOneZero) {
   TempProgramFolder folder;
   CBarOptions options("Common");
@@ -227,10 +241,9 @@ TEST(BarOptions, ExchangeBlockGrowsForLongValuesAndNeverOverrunsAGivenOne) {
 TEST(BarOptions, DamagedExchangeBlockIsReadUpToTheDamage) {
   TempProgramFolder folder("[Common]\n");
   auto block = [](const std::string& body, uint32_t capacity) {
-    std::vector<char> bytes(4);
-    std::memcpy(bytes.data(), &capacity, 4);
-    bytes.insert(bytes.end(), body.begin(), body.end());
-    return bytes;
+    std::string bytes(reinterpret_cast<const char*>(&capacity), 4);
+    bytes += body;
+    return std::vector<char>(bytes.begin(), bytes.end());
   };
   using namespace std::string_literals;
   // A key running to the end, a header cut short, a string without its
