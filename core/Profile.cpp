@@ -69,9 +69,8 @@ std::vector<std::string> ReadStringList(const char* section) {
   DWORD length = 0;
   for (;;) {
     DWORD size = static_cast<DWORD>(buffer.size());
-    length = section != nullptr
-                 ? ::GetPrivateProfileSectionA(section, buffer.data(), size, path)
-                 : ::GetPrivateProfileSectionNamesA(buffer.data(), size, path);
+    length = section != nullptr ? ::GetPrivateProfileSectionA(section, buffer.data(), size, path)
+                                : ::GetPrivateProfileSectionNamesA(buffer.data(), size, path);
     // size - 2 is the system's way of saying the text did not fit.
     if (length + 2 < size || size >= kMaxBuffer) break;
     buffer.assign(static_cast<size_t>(size) * 2, '\0');

@@ -18,7 +18,8 @@ void CTabData::CopyContentFrom(const CTabData& source) {
   m_textColor = source.m_textColor;
   m_buttons.clear();
   m_buttons.reserve(source.m_buttons.size());
-  for (const auto& button : source.m_buttons) m_buttons.push_back(std::make_unique<CBtnData>(*button));
+  for (const auto& button : source.m_buttons)
+    m_buttons.push_back(std::make_unique<CBtnData>(*button));
 }
 
 CBtnData* CTabData::GetButton(int index) const {

@@ -133,8 +133,8 @@ void CTabDataList::LoadAll() {
 void CTabDataList::LoadButtons(CTabData& tab, bool sectionExists) const {
   std::string section = SectionName(tab.m_number);
   int count = 0;
-  bool countRead =
-      sectionExists && ParseProfileInt(ProfileReadString(section.c_str(), "No", "").c_str(), &count);
+  bool countRead = sectionExists &&
+                   ParseProfileInt(ProfileReadString(section.c_str(), "No", "").c_str(), &count);
   if (!countRead) count = NewBtnNum();
   if (!sectionExists) {
     int blanks = std::min(count, static_cast<int>(kMaxBlankCells));
@@ -523,8 +523,9 @@ int CTabDataList::ApplyHiddenTabs(TabVector edited, const TabVector& visibleList
     if (std::any_of(m_tabs.begin(), m_tabs.end(),
                     [&](const auto& tab) { return tab->m_number == fresh->m_number; }))
       continue;
-    auto hidden = std::find_if(hiddenList.m_tabs.begin(), hiddenList.m_tabs.end(),
-                               [&](const auto& tab) { return tab && tab->m_number == fresh->m_number; });
+    auto hidden =
+        std::find_if(hiddenList.m_tabs.begin(), hiddenList.m_tabs.end(),
+                     [&](const auto& tab) { return tab && tab->m_number == fresh->m_number; });
     if (hidden != hiddenList.m_tabs.end()) {
       std::unique_ptr<CTabData> existing = std::move(*hidden);
       std::string oldName = existing->m_name;

@@ -46,7 +46,8 @@ std::vector<BlockEntry> Entries(const std::vector<char>& block) {
 }
 
 TEST(BarOptions, ReadsEachKeyOnceAndFallsBackToTheDefault) {
-  TempProgramFolder folder("[Common]\nRctNo=7\nFont=ＭＳ ゴシック\nBorderX=abc\nColor=4278190335\n");
+  TempProgramFolder folder(
+      "[Common]\nRctNo=7\nFont=ＭＳ ゴシック\nBorderX=abc\nColor=4278190335\n");
   CBarOptions options("Common");
   EXPECT_EQ(options.GetInt("RctNo", 3), 7);
   EXPECT_EQ(options.GetInt("BorderX", 5), 5);  // not a number

@@ -145,8 +145,8 @@ TEST_F(TabDataListTest, SaveAllWritesOrderAndWholeSectionsAndLoadsBackTheSame) {
   EXPECT_FALSE(list.IsModified());
   EXPECT_EQ(ProfileReadSection("Order"), (Strings{"2=1", "1=1", "5=-1"}));
   // Changed sections are rewritten whole: stray keys are gone.
-  EXPECT_EQ(ProfileReadSection("Tab2"), (Strings{"No=2", "Desc=Two", "Color=255",
-                                                 "TxtColor=33554432", "Btn1=/", "Btn2=*"}));
+  EXPECT_EQ(ProfileReadSection("Tab2"),
+            (Strings{"No=2", "Desc=Two", "Color=255", "TxtColor=33554432", "Btn1=/", "Btn2=*"}));
   EXPECT_EQ(ProfileReadSection("Tab5"), (Strings{"No=1", "Desc=Five", "Color=16777231",
                                                  "TxtColor=33554432", "Btn1=c.exe|/0/255/2/0"}));
   // An unchanged tab's section is left as it is: it already reads back as the model.
