@@ -472,6 +472,13 @@ int CTabDataList::ApplyTabOrder(TabVector edited) {
 
   // What is left of the old visible list was deleted in the dialog.
   m_tabs = std::move(result);
+  if (m_tabs.empty()) {
+    // Every tab deleted: the bar keeps one fresh tab, as a load would.
+    auto tab = CreateTab(numbers.Next());
+    ProfileWriteSection(SectionName(tab->m_number).c_str(), {});
+    LoadButtons(*tab);
+    m_tabs.push_back(std::move(tab));
+  }
   for (const auto& tab : m_tabs) {
     if (tab.get() == current) m_currentTabName = tab->m_name;
   }

@@ -90,7 +90,8 @@ class CTabDataList {
 
   // Takes over the visible list of the tab-order dialog: fresh tabs with
   // name and number (0 for a tab created in the dialog), in the new order.
-  // Unknown and repeated numbers are skipped. Returns the new count.
+  // Unknown and repeated numbers are skipped; when no tab is left, one new
+  // tab takes their place. Returns the new count.
   int ApplyTabOrder(TabVector edited);
   // Takes over the hidden list of the show/hide dialog; visibleList is a deep
   // copy of the visible tabs taken before the dialog's visible list was

@@ -410,6 +410,18 @@ TEST_F(TabDataListTest, ApplyTabOrderKeepsTabsRenamesCreatesAndDrops) {
   EXPECT_TRUE(list.IsModified());
 }
 
+TEST_F(TabDataListTest, DeletingEveryTabInTheOrderDialogLeavesOneFreshTab) {
+  TempProgramFolder folder("[Common]\nNewBtnNum=2\n[Order]\n1=1\n4=1\n[Tab4]\nNo=1\nBtn1=a.exe\n");
+  CTabDataList list;
+  list.LoadAll();
+  CTabDataList::TabVector edited;
+  edited.push_back(Fresh("Ghost", 42));
+  EXPECT_EQ(list.ApplyTabOrder(std::move(edited)), 1);
+  EXPECT_EQ(list.GetTab(0)->m_number, 5u);
+  EXPECT_EQ(list.GetTab(0)->m_name, "タブ5");
+  EXPECT_EQ(Records(*list.GetTab(0)), (Strings{"*", "*"}));
+}
+
 TEST_F(TabDataListTest, ShowHideMovesTabsBetweenTheListsWithTheirButtons) {
   TempProgramFolder folder(
       "[Order]\n1=1\n2=1\n3=1\n5=-1\n6=-1\n"
