@@ -1,5 +1,6 @@
 // Waits for or closes a top-level window from the shell (tools/run uses it):
-//   WindowProbe wait  <class> <title> <timeout ms>   exit 0 once the window is visible
+//   WindowProbe wait  <class> <title> <timeout ms>   exit 0 once the window is visible, printing
+//                                                    its rectangle: left top right bottom
 //   WindowProbe close <class> <title> <timeout ms>   posts WM_CLOSE, exit 0 once it is gone
 #include <windows.h>
 
@@ -19,8 +20,12 @@ int main(int argc, char** argv) {
   DWORD start = ::GetTickCount();
   if (verb == "wait") {
     for (;;) {
-      for (HWND window : e2e::FindTopLevelWindows(0, argv[2], argv[3]))
-        if (::IsWindowVisible(window)) return 0;
+      for (HWND window : e2e::FindTopLevelWindows(0, argv[2], argv[3])) {
+        if (!::IsWindowVisible(window)) continue;
+        RECT r = e2e::WindowRectOf(window);
+        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+        return 0;
+      }
       if (::GetTickCount() - start >= timeout) return 1;
       ::Sleep(50);
     }
