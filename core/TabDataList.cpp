@@ -78,8 +78,10 @@ void CTabDataList::LoadAll() {
     for (char& c : name) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
     sections.insert(std::move(name));
   }
+  auto hasSection = [&](uint32_t number) {
+    return sections.count("tab" + std::to_string(number)) != 0;
+  };
   std::set<uint32_t> seen;
-  std::set<uint32_t> withSection;
   for (const std::string& line : ProfileReadSection(kOrder)) {
     // Lines without "=" and comments are skipped rather than ending the
     // scan: the tabs after them would otherwise vanish from [Order] at the
@@ -98,8 +100,7 @@ void CTabDataList::LoadAll() {
 
     std::string section = SectionName(number);
     auto tab = std::make_unique<CTabData>(std::string(), number);
-    if (sections.count("tab" + std::to_string(number)) != 0) {
-      withSection.insert(number);
+    if (hasSection(number)) {
       tab->m_name = ProfileReadString(section.c_str(), "Desc", "");
       tab->m_color = static_cast<uint32_t>(
           ProfileReadInt(section.c_str(), "Color", static_cast<int>(kDefaultColor)));
@@ -113,16 +114,18 @@ void CTabDataList::LoadAll() {
       m_tabs.push_back(std::move(tab));
     }
   }
-  if (m_tabs.empty()) {
-    // Tab 1 unless a hidden tab already has that number.
-    m_tabs.push_back(CreateTab(HasTabNumber(1) ? NextTabNumber() : 1));
-  }
-  // What the file holds for each tab reads back as exactly this model.
+  // What the file holds for each of these tabs reads back as exactly this model.
   auto load = [&](CTabData& tab) {
-    LoadButtons(tab, withSection.count(tab.m_number) != 0);
+    LoadButtons(tab, hasSection(tab.m_number));
     tab.m_savedLines = SectionLines(tab);
   };
   for (const auto& tab : m_tabs) load(*tab);
+  if (m_tabs.empty()) {
+    // Tab 1 unless a hidden tab already has that number. Its name does not
+    // come from the file, so its section is written at the next save.
+    m_tabs.push_back(CreateTab(HasTabNumber(1) ? NextTabNumber() : 1));
+    LoadButtons(*m_tabs.back(), hasSection(m_tabs.back()->m_number));
+  }
   if (m_hidden) {
     for (const auto& tab : m_hidden->m_tabs) load(*tab);
     m_hidden->m_modified = false;

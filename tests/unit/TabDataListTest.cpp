@@ -73,6 +73,21 @@ TEST_F(TabDataListTest, MissingOrCommentOnlyOrderGivesTabOneWithNewBtnNumBlanks)
   }
 }
 
+TEST_F(TabDataListTest, MadeUpTabOneTakesLeftoverButtonsAndIsWrittenAtTheNextSave) {
+  TempProgramFolder folder("[Order]\n1=-1\n[Tab2]\nDesc=Old\nNo=1\nBtn1=a.exe\n");
+  CTabDataList list;
+  list.LoadAll();
+  // Tab 1 is hidden, so the made-up visible tab takes the next number.
+  ASSERT_EQ(list.GetCount(), 1);
+  EXPECT_EQ(list.GetTab(0)->m_number, 2u);
+  EXPECT_EQ(list.GetTab(0)->m_name, "タブ2");
+  EXPECT_EQ(Records(*list.GetTab(0)), (Strings{"a.exe"}));
+  list.SetModified();
+  ASSERT_TRUE(list.SaveAll());
+  EXPECT_EQ(folder.Get("Tab2", "Desc"), "タブ2");
+  EXPECT_EQ(ProfileReadSection("Order"), (Strings{"2=1", "1=-1"}));
+}
+
 TEST_F(TabDataListTest, OrderLinesGiveVisibleAndHiddenTabsInOrder) {
   TempProgramFolder folder(
       "[Order]\n3=1\n1=-1\n2=5\n0=1\n4=0\n-2=1\nabc=1\n6=abc\n7=\n"
