@@ -55,6 +55,7 @@ CBarOptions::Entry& CBarOptions::CacheString(const char* key, const char* defaul
 }
 
 int CBarOptions::GetInt(const char* key, int defaultValue) {
+  if (key == nullptr) return defaultValue;
   const Entry& entry = CacheInt(key, defaultValue);
   if (entry.kind == kInteger) return entry.intValue;
   int value = 0;
@@ -62,11 +63,13 @@ int CBarOptions::GetInt(const char* key, int defaultValue) {
 }
 
 std::string CBarOptions::GetString(const char* key, const char* defaultValue) {
+  if (key == nullptr) return defaultValue != nullptr ? defaultValue : "";
   const Entry& entry = CacheString(key, defaultValue);
   return entry.kind == kString ? entry.text : IntText(entry.intValue);
 }
 
 void CBarOptions::SetInt(const char* key, int value) {
+  if (key == nullptr) return;
   bool cached = m_entries.count(key) != 0;
   bool absent = !cached && ProfileReadString(m_section.c_str(), key, kAbsent) == kAbsent;
   Entry& entry = CacheInt(key, value);
@@ -80,6 +83,7 @@ void CBarOptions::SetInt(const char* key, int value) {
 }
 
 void CBarOptions::SetString(const char* key, const char* value) {
+  if (key == nullptr) return;
   std::string text = value != nullptr ? value : "";
   bool cached = m_entries.count(key) != 0;
   bool absent = !cached && ProfileReadString(m_section.c_str(), key, kAbsent) == kAbsent;
@@ -92,6 +96,7 @@ void CBarOptions::SetString(const char* key, const char* value) {
 }
 
 bool CBarOptions::ChangedSince(const char* key) const {
+  if (key == nullptr) return false;
   auto found = m_entries.find(key);
   return found != m_entries.end() && found->second.changed;
 }
