@@ -25,15 +25,35 @@ LPITEMIDLIST GetSystemFolderList(int number) {
   return list;
 }
 
+namespace {
+
+// The locations of the special folders that paths are matched against, looked up once: asking
+// the shell for 35 folders every time a button's target is described is far too slow.
+class CMatchedFolders {
+ public:
+  CMatchedFolders() {
+    for (int number = 0; number <= kLastMatchedSystemFolder; ++number) {
+      m_lists[number].Reset(GetSystemFolderList(number));
+    }
+  }
+  LPCITEMIDLIST Get(int number) const { return m_lists[number].Get(); }
+
+ private:
+  CItemList m_lists[kLastMatchedSystemFolder + 1];
+};
+
+}  // namespace
+
 int GetSystemFolderNumber(LPCITEMIDLIST list) {
   if (!list) return -1;
   CComPtr<IShellFolder> desktop;
   if (FAILED(SHGetDesktopFolder(desktop.Put())) || !desktop) return -1;
+  static const CMatchedFolders folders;
   for (int number = 0; number <= kLastMatchedSystemFolder; ++number) {
-    CItemList folder(GetSystemFolderList(number));
+    LPCITEMIDLIST folder = folders.Get(number);
     if (!folder) continue;
     // The comparison's result code is negative, zero or positive like strcmp.
-    HRESULT hr = desktop->CompareIDs(0, list, folder.Get());
+    HRESULT hr = desktop->CompareIDs(0, list, folder);
     if (SUCCEEDED(hr) && static_cast<short>(HRESULT_CODE(hr)) == 0) return number;
   }
   return -1;
