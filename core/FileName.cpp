@@ -71,7 +71,6 @@ bool CleanFileName(std::string& path, bool nameOnly) {
     name = "temp999";
     unchanged = false;
   }
-  path = nameOnly ? name + parts.extension
-                  : parts.drive + parts.folder + name + parts.extension;
+  path = nameOnly ? name + parts.extension : parts.drive + parts.folder + name + parts.extension;
   return unchanged;
 }

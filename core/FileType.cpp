@@ -14,16 +14,16 @@ constexpr DWORD kMaxVerbChars = 64;
 // The verb to use: "open" in whatever case it is registered, otherwise the first one listed.
 std::string FindVerb(const std::string& typeName) {
   CRegKey shell;
-  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, (typeName + "\\shell").c_str(), 0,
-                    KEY_ENUMERATE_SUB_KEYS, shell.Put()) != ERROR_SUCCESS) {
+  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, (typeName + "\\shell").c_str(), 0, KEY_ENUMERATE_SUB_KEYS,
+                    shell.Put()) != ERROR_SUCCESS) {
     return std::string();
   }
   std::string first;
   for (DWORD index = 0;; ++index) {
     char name[kMaxVerbChars + 1] = {};
     DWORD length = kMaxVerbChars + 1;
-    LONG result = RegEnumKeyExA(shell.Get(), index, name, &length, nullptr, nullptr, nullptr,
-                                nullptr);
+    LONG result =
+        RegEnumKeyExA(shell.Get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
     if (result == ERROR_MORE_DATA) continue;  // a verb name beyond 64 characters is skipped
     if (result != ERROR_SUCCESS) break;
     if (lstrcmpiA(name, "open") == 0) return name;

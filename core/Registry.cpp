@@ -17,9 +17,8 @@ bool ReadRegistryDefault(HKEY root, const char* subKey, std::string& value, size
     if (size > maxChars + 1) return false;
     std::vector<char> buffer(size + 1, '\0');
     DWORD got = size;
-    LONG result =
-        RegQueryValueExA(key.Get(), nullptr, nullptr, &type,
-                         reinterpret_cast<BYTE*>(buffer.data()), &got);
+    LONG result = RegQueryValueExA(key.Get(), nullptr, nullptr, &type,
+                                   reinterpret_cast<BYTE*>(buffer.data()), &got);
     if (result == ERROR_MORE_DATA) {
       size = got;
       continue;

@@ -73,8 +73,8 @@ std::string FreePathFor(const std::string& wanted, const std::string& current) {
   if (!FileExists(wanted) || lstrcmpiA(wanted.c_str(), current.c_str()) == 0) return wanted;
   PathParts parts = SplitPath(wanted);
   for (int n = 2; n < 10000; ++n) {
-    std::string candidate = parts.drive + parts.folder + parts.name + " (" + std::to_string(n) +
-                            ")" + parts.extension;
+    std::string candidate =
+        parts.drive + parts.folder + parts.name + " (" + std::to_string(n) + ")" + parts.extension;
     if (!FileExists(candidate)) return candidate;
   }
   return wanted;  // let the shell choose
@@ -193,8 +193,7 @@ bool WriteShortcut(HWND owner, std::string& path, const char* target, const char
     }
     if (iconLocation) {
       anything = true;
-      ok &= Check(link->SetIconLocation(iconLocation, iconIndex), owner,
-                  "SetIconLocation failed.");
+      ok &= Check(link->SetIconLocation(iconLocation, iconIndex), owner, "SetIconLocation failed.");
     }
     if (hotKey != kKeepHotKey) {
       anything = true;
@@ -209,8 +208,8 @@ bool WriteShortcut(HWND owner, std::string& path, const char* target, const char
 
   if (newName && loaded) {
     size_t separator = FindLastPathSeparator(path);
-    std::string folder = separator == std::string::npos ? std::string()
-                                                         : path.substr(0, separator + 1);
+    std::string folder =
+        separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
     std::string renamed = folder + newName + ".lnk";
     CleanFileName(renamed);
     if (lstrcmpiA(renamed.c_str(), path.c_str()) != 0) {

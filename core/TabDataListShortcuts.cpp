@@ -52,5 +52,6 @@ void CTabDataList::UpdateActionShortcuts(const char* oldName, const char* newNam
   if (root.m_hidden) renameIn(root.m_hidden->m_tabs);
 
   std::string last = g_barOptions.GetString("LastActiveTab", "");
-  if (!last.empty() && TabNamesEqual(last, oldName)) g_barOptions.SetString("LastActiveTab", newName);
+  if (!last.empty() && TabNamesEqual(last, oldName))
+    g_barOptions.SetString("LastActiveTab", newName);
 }

@@ -15,8 +15,8 @@ struct SetupContext {
   std::string programFolder;  // ends with '\'
   std::string settingsFile;   // programFolder + Kestrel.ini
   int newVersion = kLayoutVersion;
-  int oldVersion = 0;         // Trans as found when the dialog started
-  std::string workFolder;     // WrkPath, environment references expanded
-  std::string templateFolder; // SrvPath, environment references expanded
+  int oldVersion = 0;          // Trans as found when the dialog started
+  std::string workFolder;      // WrkPath, environment references expanded
+  std::string templateFolder;  // SrvPath, environment references expanded
   HFONT versionFont = nullptr;
 };

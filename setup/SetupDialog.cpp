@@ -62,25 +62,23 @@ void PlaceDoneMarks(HWND dialog) {
 void MarkDone(HWND dialog, int id) {
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
   // A shared icon: the system frees it with the module.
-  HICON icon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_STEP_DONE), IMAGE_ICON,
-                                             16, 16, LR_SHARED));
+  HICON icon = static_cast<HICON>(
+      LoadImageA(instance, MAKEINTRESOURCEA(IDI_STEP_DONE), IMAGE_ICON, 16, 16, LR_SHARED));
   SendMessageA(Item(dialog, id), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
 }
 
 void Fill(HWND dialog, SetupContext& context) {
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
-  context.oldVersion =
-      ReadSettingInt(context.settingsFile, "Common", "Trans", 0);
-  SetDlgItemTextA(dialog, IDC_STEP1_TEXT,
-                  LoadText(instance, context.oldVersion == 0 ? IDS_STEP_ENVIRONMENT
-                                                             : IDS_STEP_CONVERSION)
-                      .c_str());
+  context.oldVersion = ReadSettingInt(context.settingsFile, "Common", "Trans", 0);
+  SetDlgItemTextA(
+      dialog, IDC_STEP1_TEXT,
+      LoadText(instance, context.oldVersion == 0 ? IDS_STEP_ENVIRONMENT : IDS_STEP_CONVERSION)
+          .c_str());
   SetDlgItemTextA(dialog, IDC_STEP2_TEXT, LoadText(instance, IDS_STEP_SAMPLES).c_str());
   SetDlgItemTextA(dialog, IDC_STEP3_TEXT, LoadText(instance, IDS_STEP_START).c_str());
   SetDlgItemTextA(dialog, IDC_TITLE, "Kestrel");
-  HICON icon = static_cast<HICON>(
-      LoadImageA(instance, MAKEINTRESOURCEA(IDI_HATCHLING), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE |
-                                                                                  LR_SHARED));
+  HICON icon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_HATCHLING), IMAGE_ICON,
+                                             0, 0, LR_DEFAULTSIZE | LR_SHARED));
   SendMessageA(Item(dialog, IDC_APP_ICON), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
   SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   SendMessageA(Item(dialog, IDC_PROGRESS), PBM_SETRANGE, 0, MAKELPARAM(0, 100));
@@ -91,8 +89,8 @@ void Fill(HWND dialog, SetupContext& context) {
       CreateFontA(-10, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                   japanese ? SHIFTJIS_CHARSET : ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, nullptr);
-  SendMessageA(Item(dialog, IDC_VERSION), WM_SETFONT,
-               reinterpret_cast<WPARAM>(context.versionFont), FALSE);
+  SendMessageA(Item(dialog, IDC_VERSION), WM_SETFONT, reinterpret_cast<WPARAM>(context.versionFont),
+               FALSE);
   SetDlgItemTextA(dialog, IDC_VERSION, "Hatchling Version 1.0.0");
 }
 
@@ -175,8 +173,8 @@ INT_PTR CALLBACK SetupDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 int RunSetupDialog(HINSTANCE instance, SetupContext& context) {
-  INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_SETUP), nullptr,
-                                   SetupDialogProc, reinterpret_cast<LPARAM>(&context));
+  INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_SETUP), nullptr, SetupDialogProc,
+                                   reinterpret_cast<LPARAM>(&context));
   if (context.versionFont) {
     DeleteObject(context.versionFont);
     context.versionFont = nullptr;

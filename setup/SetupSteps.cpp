@@ -100,8 +100,8 @@ void CreateSamples(SetupContext& context, HWND progress) {
   std::string self = ModulePath();
   char system[MAX_PATH + 1] = {};
   UINT systemLength = GetSystemDirectoryA(system, MAX_PATH);
-  std::string shell32 = std::string(system, systemLength < MAX_PATH ? systemLength : 0) +
-                        "\\SHELL32.DLL";
+  std::string shell32 =
+      std::string(system, systemLength < MAX_PATH ? systemLength : 0) + "\\SHELL32.DLL";
   const size_t count = sizeof kTemplates / sizeof kTemplates[0];
   for (size_t i = 0; i < count; ++i) {
     const TemplateShortcut& item = kTemplates[i];

@@ -44,7 +44,8 @@ struct LinkFile {
 uint32_t Read32(const std::string& b, size_t at) {
   if (at + 4 > b.size()) return 0;
   return static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8 |
-         static_cast<uint8_t>(b[at + 2]) << 16 | static_cast<uint32_t>(static_cast<uint8_t>(b[at + 3])) << 24;
+         static_cast<uint8_t>(b[at + 2]) << 16 |
+         static_cast<uint32_t>(static_cast<uint8_t>(b[at + 3])) << 24;
 }
 uint16_t Read16(const std::string& b, size_t at) {
   if (at + 2 > b.size()) return 0;
@@ -60,7 +61,7 @@ LinkFile ParseLink(const std::string& bytes) {
   link.hotKey = Read16(bytes, 0x40);
   size_t at = 0x4C;
   if (flags & 0x1) at += 2 + Read16(bytes, at);  // the item identifier list
-  if (flags & 0x2) {                               // LinkInfo with the local path
+  if (flags & 0x2) {                             // LinkInfo with the local path
     uint32_t size = Read32(bytes, at);
     uint32_t infoFlags = Read32(bytes, at + 8);
     uint32_t localOffset = Read32(bytes, at + 16);
@@ -78,8 +79,8 @@ LinkFile ParseLink(const std::string& bytes) {
       std::wstring wide(count, L'\0');
       for (size_t i = 0; i < count; ++i) wide[i] = static_cast<wchar_t>(Read16(bytes, at + 2 * i));
       at += count * 2;
-      int length = ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(count),
-                                         nullptr, 0, nullptr, nullptr);
+      int length = ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(count), nullptr,
+                                         0, nullptr, nullptr);
       out.assign(static_cast<size_t>(length), '\0');
       if (length > 0) {
         ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(count), &out[0], length,
@@ -235,8 +236,7 @@ TEST_F(HatchlingTest, AFirstRunPreparesFoldersTemplatesAndTheFirstTabThenStartsK
   EXPECT_EQ("3", folder_.IniValue("Tab1", "No"));
   EXPECT_EQ("C:\\Apps\\Edit.exe", folder_.IniValue("Tab1", "Btn1"));
   EXPECT_EQ("C:\\Apps\\Browse.exe", folder_.IniValue("Tab1", "Btn2"));
-  EXPECT_TRUE(SameText(Environment("SystemRoot") + "\\Calc.EXE",
-                       folder_.IniValue("Tab1", "Btn3")))
+  EXPECT_TRUE(SameText(Environment("SystemRoot") + "\\Calc.EXE", folder_.IniValue("Tab1", "Btn3")))
       << folder_.IniValue("Tab1", "Btn3");
   EXPECT_EQ("", folder_.IniValue("Tab1", "Btn4"));
 
@@ -378,9 +378,9 @@ TEST_F(HatchlingTest, AMissingKestrelIsReportedInAStopBoxAfterTransIsWritten) {
 
 TEST_F(HatchlingTest, ShellCommandLinesRunNoSetup) {
   AddFakeKestrel();
-  for (std::string args : {std::string("/shell /tilevertically"),
-                           std::string("/shell TileVertically"),
-                           "/shell /" + std::string(40, 'x'), std::string("/shell /MinimizeAll")}) {
+  for (std::string args :
+       {std::string("/shell /tilevertically"), std::string("/shell TileVertically"),
+        "/shell /" + std::string(40, 'x'), std::string("/shell /MinimizeAll")}) {
     SCOPED_TRACE(args);
     AppProcess process = folder_.Start("Hatchling.exe", args);
     ASSERT_TRUE(process.Started());

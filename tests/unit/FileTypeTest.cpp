@@ -21,10 +21,9 @@ class FileTypeTest : public ::testing::Test {
     CRegKey handle;
     ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0,
                                              KEY_ALL_ACCESS, nullptr, handle.Put(), nullptr));
-    ASSERT_EQ(ERROR_SUCCESS,
-              RegSetValueExA(handle.Get(), nullptr, 0, REG_SZ,
-                             reinterpret_cast<const BYTE*>(value.c_str()),
-                             static_cast<DWORD>(value.size() + 1)));
+    ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(handle.Get(), nullptr, 0, REG_SZ,
+                                            reinterpret_cast<const BYTE*>(value.c_str()),
+                                            static_cast<DWORD>(value.size() + 1)));
     std::string top = key.substr(0, key.find('\\'));
     for (const std::string& known : m_keys)
       if (known == top) return;

@@ -30,7 +30,9 @@ TEST_F(EnvironmentTest, ReferencesAreExpandedAndUnknownOnesKept) {
       {"X:\\%KESTREL_T2%\\表\\", "X:\\ソフト\\表\\"},
       {"%KESTREL_NONE%\\a", "%KESTREL_NONE%\\a"},
       {"50%%KESTREL_T1%", "50%C:\\tmp"},
-      {"a%KESTREL_NONE%KESTREL_T1%", "a%KESTREL_NONE" "C:\\tmp"},
+      {"a%KESTREL_NONE%KESTREL_T1%",
+       "a%KESTREL_NONE"
+       "C:\\tmp"},
       {"%KESTREL_T1", "%KESTREL_T1"},
       {"%", "%"},
       {"", ""},
@@ -52,8 +54,8 @@ TEST(OpenCommandProgramTest, TheProgramIsTakenFromQuotesOrUpToTheLastExe) {
       {"\"C:\\unclosed.exe %1", "C:\\unclosed.exe %1"},
       {"%SystemRoot%\\system32\\NOTEPAD.EXE %1", "%SystemRoot%\\system32\\NOTEPAD.EXE"},
       {"C:\\a.exe\\b.exe /x", "C:\\a.exe\\b.exe"},
-      {"C:\\prog.ex", "C:\\prog.ex"},          // nothing follows ".ex": the whole command
-      {".exe /x", ".exe /x"},                  // starts too early
+      {"C:\\prog.ex", "C:\\prog.ex"},  // nothing follows ".ex": the whole command
+      {".exe /x", ".exe /x"},          // starts too early
       {"ab.exe", "ab.exe"},
       {"rundll32 url.dll,FileProtocolHandler %1", "rundll32 url.dll,FileProtocolHandler %1"},
       {"", ""},

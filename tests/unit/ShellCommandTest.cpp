@@ -58,9 +58,9 @@ TEST(ShellCommandTest, EveryKnownNameCallsTheShellAutomationObject) {
   // On Windows these would really shut down or suspend the machine; Wine's automation object
   // answers every one of them "not implemented", which shows that the call was made.
   if (!RunningOnWine()) GTEST_SKIP() << "performs real shell commands";
-  for (const char* name : {"FindFiles", "findcomputer", "RunPrograms", "MinimizeAll",
-                           "UndoMinimize", "CascadeWindows", "TileHorizontally", "TILEVERTICALLY",
-                           "ShutdownWindows", "Suspend", "SetTime"}) {
+  for (const char* name :
+       {"FindFiles", "findcomputer", "RunPrograms", "MinimizeAll", "UndoMinimize", "CascadeWindows",
+        "TileHorizontally", "TILEVERTICALLY", "ShutdownWindows", "Suspend", "SetTime"}) {
     EXPECT_EQ(E_NOTIMPL, PerformShellCommand(name)) << name;
   }
 }

@@ -78,8 +78,8 @@ TEST(SystemFolderTest, OverlongAndMissingPathsAreNotParsed) {
 class RegistryTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0,
-                                             KEY_ALL_ACCESS, nullptr, m_key.Put(), nullptr));
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS,
+                                             nullptr, m_key.Put(), nullptr));
   }
   void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kKey); }
   void SetDefault(DWORD type, const void* data, DWORD size) {

@@ -78,8 +78,8 @@ TEST_F(ShellLinkTest, EveryFieldRoundTrips) {
 
 TEST_F(ShellLinkTest, FieldsNotGivenAreLeftAsTheyWere) {
   std::string path = WriteFull("keep.lnk");
-  ASSERT_TRUE(WriteShortcut(nullptr, path, nullptr, nullptr, nullptr, "/menu:B", nullptr,
-                            nullptr, 0, kKeepHotKey, kKeepShowCmd));
+  ASSERT_TRUE(WriteShortcut(nullptr, path, nullptr, nullptr, nullptr, "/menu:B", nullptr, nullptr,
+                            0, kKeepHotKey, kKeepShowCmd));
   ShortcutFields fields;
   ASSERT_TRUE(ReadShortcut(nullptr, path.c_str(), fields));
   EXPECT_EQ("/menu:B", fields.arguments);
@@ -124,8 +124,8 @@ TEST_F(ShellLinkTest, ANewNameRenamesTheFileAndPicksAFreeNameOnACollision) {
 
   // Another shortcut asked to take the same name ends up beside it, and says where.
   std::string other = WriteFull("other.lnk");
-  ASSERT_TRUE(WriteShortcut(nullptr, other, nullptr, "新しい名前", nullptr, "/x", nullptr,
-                            nullptr, 0, kKeepHotKey, kKeepShowCmd));
+  ASSERT_TRUE(WriteShortcut(nullptr, other, nullptr, "新しい名前", nullptr, "/x", nullptr, nullptr,
+                            0, kKeepHotKey, kKeepShowCmd));
   EXPECT_NE(path, other);
   EXPECT_TRUE(Exists(other));
   EXPECT_TRUE(Exists(path));

@@ -15,8 +15,12 @@ TEST(TargetInfoTest, SystemFolderCommandsAreNormalisedOrRejected) {
     int folder;
     const char* normalised;
   } cases[] = {
-      {"&#05", 5, "&#5"},     {"&#5", 5, "&#5"},        {"&#0", 0, "&#0"},
-      {"&#49", -1, "&#49"},   {"&#-1", -1, "&#-1"},     {"&#x", -1, "&#x"},
+      {"&#05", 5, "&#5"},
+      {"&#5", 5, "&#5"},
+      {"&#0", 0, "&#0"},
+      {"&#49", -1, "&#49"},
+      {"&#-1", -1, "&#-1"},
+      {"&#x", -1, "&#x"},
       {"&#99999999999", -1, "&#99999999999"},
   };
   for (const Case& c : cases) {
@@ -42,8 +46,7 @@ TEST(TargetInfoTest, TheDesktopFoldersOwnPathBecomesAFolderNumber) {
   ASSERT_FALSE(path.empty());
   CTargetInfo info(path.c_str());
   // The desktop itself (0) on some systems, its file-system folder (16) on others.
-  EXPECT_TRUE(info.m_folderNumber == CSIDL_DESKTOP ||
-              info.m_folderNumber == CSIDL_DESKTOPDIRECTORY)
+  EXPECT_TRUE(info.m_folderNumber == CSIDL_DESKTOP || info.m_folderNumber == CSIDL_DESKTOPDIRECTORY)
       << info.m_folderNumber;
   EXPECT_EQ("&#" + std::to_string(info.m_folderNumber), info.m_command);
   EXPECT_TRUE(info.IsFolder());

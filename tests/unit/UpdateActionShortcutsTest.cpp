@@ -85,7 +85,7 @@ TEST_F(UpdateActionShortcutsTest, RenamingATabRewritesTheActionShortcutsThatName
     AddButton(c.hidden ? *hidden : *visible, paths.back(), c.flags);
   }
   AddButton(*visible, m_folder.Folder() + "missing.lnk", 2);  // a shortcut that is gone
-  AddButton(*visible, other, 2);                             // not a shortcut at all
+  AddButton(*visible, other, 2);                              // not a shortcut at all
   AddButton(*visible, "*", 2);
   list.AddTab(std::move(visible));
   list.AddTab(std::move(hidden));
