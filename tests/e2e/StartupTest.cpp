@@ -154,8 +154,9 @@ TEST_F(StartupTest, FrameAppearsAtTheStoredOrDefaultPlacement) {
     HWND frame = StartBar(&bar, c.lines);
     ASSERT_NE(frame, nullptr) << "no frame window";
     EXPECT_TRUE(::IsWindowVisible(frame));
-    // A pop-up tool window with a dialog frame and a minimise box, not in the taskbar.
-    EXPECT_EQ(::GetWindowLongA(frame, GWL_STYLE) & 0xFFFF0000L, 0x90420000L);
+    // A pop-up tool window with a dialog frame and a minimise box, not in the taskbar (the
+    // system adds WS_CLIPSIBLINGS to every top-level window).
+    EXPECT_EQ(::GetWindowLongA(frame, GWL_STYLE) & 0xFFFF0000L & ~WS_CLIPSIBLINGS, 0x90420000L);
     EXPECT_TRUE(::GetWindowLongA(frame, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
     EXPECT_EQ(RectText(WindowRectOf(frame)), RectText(c.expected));
     EXPECT_TRUE(bar.CloseFrame());
