@@ -33,15 +33,6 @@ class StartupTest : public ::testing::Test {
     ParkPointer();
   }
 
-  // Waits until the fake setup tool has left its marker; returns its command line.
-  std::string WaitForHatchlingRun() const {
-    for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < kHatchlingTimeoutMs;) {
-      if (folder_.Exists("Hatchling.ran")) return folder_.ReadFileBytes("Hatchling.ran");
-      ::Sleep(20);
-    }
-    return std::string();
-  }
-
   // Starts the bar with the given [Common] lines (Trans=10 is added) and returns its frame.
   HWND StartBar(AppProcess* bar, const std::string& commonLines) {
     EXPECT_TRUE(folder_.WriteIni("[Common]\r\nTrans=10\r\n" + commonLines));
@@ -81,11 +72,9 @@ TEST_F(StartupTest, SettingsNotOfThisLayoutStartTheSetupToolAndShowNoBar) {
     EXPECT_TRUE(bar.WaitForExit()) << "Kestrel did not end";
     EXPECT_EQ(bar.FindFrame(), nullptr);
 
-    bool ran = false;
-    for (DWORD start = ::GetTickCount(); !ran && ::GetTickCount() - start < kHatchlingTimeoutMs;
-         ::Sleep(20))
-      ran = folder.Exists("Hatchling.ran");
-    ASSERT_TRUE(ran) << "the setup tool was not started";
+    ASSERT_TRUE(
+        WaitUntil([&folder] { return folder.Exists("Hatchling.ran"); }, kHatchlingTimeoutMs))
+        << "the setup tool was not started";
     std::string commandLine = folder.ReadFileBytes("Hatchling.ran");
     EXPECT_NE(commandLine.find(folder.PathOf("Hatchling.exe")), std::string::npos) << commandLine;
 
@@ -158,6 +147,7 @@ TEST_F(StartupTest, FrameAppearsAtTheStoredOrDefaultPlacement) {
     // system adds WS_CLIPSIBLINGS to every top-level window).
     EXPECT_EQ(::GetWindowLongA(frame, GWL_STYLE) & 0xFFFF0000L & ~WS_CLIPSIBLINGS, 0x90420000L);
     EXPECT_TRUE(::GetWindowLongA(frame, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    EXPECT_EQ(VisibleTopLevelWindows(bar.Id()), std::vector<HWND>{frame});
     EXPECT_EQ(RectText(WindowRectOf(frame)), RectText(c.expected));
     EXPECT_TRUE(bar.CloseFrame());
   }

@@ -128,6 +128,34 @@ HWND WaitForTopLevelWindow(DWORD pid, const char* className, const char* title, 
   }
 }
 
+std::vector<HWND> VisibleTopLevelWindows(DWORD pid) {
+  std::vector<HWND> visible;
+  for (HWND window : FindTopLevelWindows(pid, nullptr, nullptr))
+    if (::IsWindowVisible(window)) visible.push_back(window);
+  return visible;
+}
+
+std::vector<HWND> ChildWindows(HWND parent, const char* className) {
+  std::vector<HWND> children;
+  ::EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&children));
+  if (className) {
+    std::vector<HWND> matching;
+    for (HWND child : children)
+      if (ClassNameOf(child) == className) matching.push_back(child);
+    return matching;
+  }
+  return children;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+  DWORD start = ::GetTickCount();
+  for (;;) {
+    if (condition()) return true;
+    if (::GetTickCount() - start >= timeoutMs) return false;
+    ::Sleep(20);
+  }
+}
+
 std::string ClassNameOf(HWND window) {
   char name[256] = "";
   ::GetClassNameA(window, name, sizeof name);
@@ -156,9 +184,7 @@ RECT WindowRectOf(HWND window) {
 MessageBoxInfo ReadMessageBox(HWND box) {
   MessageBoxInfo info;
   info.title = TextOf(box);
-  std::vector<HWND> children;
-  ::EnumChildWindows(box, CollectChild, reinterpret_cast<LPARAM>(&children));
-  for (HWND child : children) {
+  for (HWND child : ChildWindows(box)) {
     std::string cls = ClassNameOf(child);
     LONG style = ::GetWindowLongA(child, GWL_STYLE);
     if (cls == "Button") {

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,14 @@ std::vector<HWND> FindTopLevelWindows(DWORD pid, const char* className, const ch
 // Polls until such a window exists; gives up early when process (if given) ends.
 HWND WaitForTopLevelWindow(DWORD pid, const char* className, const char* title, DWORD timeoutMs,
                            HANDLE process = nullptr);
+
+// The visible top-level windows of process pid.
+std::vector<HWND> VisibleTopLevelWindows(DWORD pid);
+// All descendants of parent, optionally only those of one class.
+std::vector<HWND> ChildWindows(HWND parent, const char* className = nullptr);
+
+// Polls condition every 20 ms until it holds (true) or timeoutMs has passed (false).
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
 
 std::string ClassNameOf(HWND window);
 // The window's text, asked for with WM_GETTEXT (works across processes for controls too).
