@@ -62,6 +62,8 @@ int GetSystemFolderNumber(LPCITEMIDLIST list) {
 std::string GetItemListPath(LPCITEMIDLIST list) {
   char path[MAX_PATH + 1] = {};
   if (!list || !SHGetPathFromIDListA(list, path)) return std::string();
+  // Some shells answer "::{class id}" for virtual folders; that is no file-system path.
+  if (path[0] == ':' && path[1] == ':') return std::string();
   return path;
 }
 

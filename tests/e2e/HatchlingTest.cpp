@@ -340,25 +340,46 @@ TEST_F(HatchlingTest, AWorkFolderBeginningWithAnEnvironmentReferenceIsCreatedExp
 }
 
 TEST_F(HatchlingTest, AFolderThatCannotBeCreatedEndsSetupWithoutTrans) {
-  AddFakeKestrel();
-  std::string missing = folder_.PathOf("no\\such\\work\\");
-  ASSERT_TRUE(folder_.WriteIni("[Common]\r\nWrkPath=" + missing + "\r\n"));
-  AppProcess setup = folder_.Start("Hatchling.exe");
-  HWND box = setup.WaitForMessageBox("Hatchling", kSetupTimeoutMs);
-  ASSERT_NE(nullptr, box);
-  MessageBoxInfo info = ReadShownMessageBox(box);
-  EXPECT_EQ(BoxIcon::kExclamation, info.icon) << BoxIconName(info.icon);
-  std::string tail = "\n" + missing;
-  ASSERT_GE(info.text.size(), tail.size()) << info.text;
-  EXPECT_EQ(tail, info.text.substr(info.text.size() - tail.size())) << info.text;
-  EXPECT_NE(std::string::npos, info.text.find("(0x3)")) << info.text;  // path not found
-  ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-  ASSERT_TRUE(setup.WaitForExit());
-  EXPECT_NE(0u, setup.ExitCode());
-  EXPECT_EQ("", folder_.IniValue("Common", "Trans"));
-  EXPECT_EQ("", folder_.IniValue("Common", "SrvPath"));  // no later step ran
-  ::Sleep(500);
-  EXPECT_FALSE(folder_.Exists("Hatchling.ran"));
+  const struct {
+    const char* name;
+    std::string key;
+    std::string relative;
+    const char* code;  // the error code shown, or null when systems differ
+  } cases[] = {
+      {"two levels missing", "WrkPath", "no\\such\\work\\", "(0x3)"},
+      {"template folder", "SrvPath", "none\\service\\", "(0x3)"},
+      {"beyond the path limit", "WrkPath", std::string(300, 'w') + "\\", nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ProgramFolder folder;
+    ASSERT_TRUE(folder.AddBinary("Hatchling.exe", "Hatchling.exe"));
+    ASSERT_TRUE(folder.AddBinary("e2e\\Hatchling.exe", "Kestrel.exe"));
+    std::string missing = folder.PathOf(c.relative);
+    ASSERT_TRUE(folder.WriteIni("[Common]\r\n" + c.key + "=" + missing + "\r\n"));
+    AppProcess setup = folder.Start("Hatchling.exe");
+    HWND box = setup.WaitForMessageBox("Hatchling", kSetupTimeoutMs);
+    ASSERT_NE(nullptr, box);
+    MessageBoxInfo info = ReadShownMessageBox(box);
+    if (c.code) {
+      // (A box holding the overlong path is wider than the screen: its icon cannot be seen.)
+      EXPECT_EQ(BoxIcon::kExclamation, info.icon) << BoxIconName(info.icon);
+    }
+    std::string tail = "\n" + missing;
+    ASSERT_GE(info.text.size(), tail.size()) << info.text;
+    EXPECT_EQ(tail, info.text.substr(info.text.size() - tail.size())) << info.text;
+    if (c.code) {
+      EXPECT_NE(std::string::npos, info.text.find(c.code)) << info.text;
+    }
+    ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(setup.WaitForExit());
+    EXPECT_NE(0u, setup.ExitCode());
+    EXPECT_EQ("", folder.IniValue("Common", "Trans"));
+    EXPECT_EQ(missing, folder.IniValue("Common", c.key));
+    ::Sleep(300);
+    EXPECT_FALSE(folder.Exists("Hatchling.ran"));
+    EXPECT_FALSE(folder.Exists("service"));  // no later step ran
+  }
 }
 
 TEST_F(HatchlingTest, AMissingKestrelIsReportedInAStopBoxAfterTransIsWritten) {

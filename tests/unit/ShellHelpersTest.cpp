@@ -68,6 +68,13 @@ TEST(SystemFolderTest, AFolderListMapsBackToItsNumber) {
   EXPECT_EQ(CSIDL_APPDATA, GetSystemFolderNumber(parsed.Get()));
 }
 
+TEST(SystemFolderTest, VirtualFoldersHaveNoPath) {
+  CItemList computer(GetSystemFolderList(CSIDL_DRIVES));
+  ASSERT_TRUE(computer);
+  EXPECT_EQ("", GetItemListPath(computer.Get()));
+  EXPECT_EQ("", GetItemListPath(nullptr));
+}
+
 TEST(SystemFolderTest, OverlongAndMissingPathsAreNotParsed) {
   EXPECT_EQ(nullptr, ParseFolderPath(""));
   EXPECT_EQ(nullptr, ParseFolderPath(nullptr));
