@@ -67,6 +67,19 @@ bool Check(HRESULT hr, HWND owner, const char* message) {
   return false;
 }
 
+std::string WithoutBackslashes(const std::string& name) {
+  std::string result;
+  for (size_t i = 0; i < name.size(); ++i) {
+    if (IsDBCSLeadByte(static_cast<BYTE>(name[i])) && i + 1 < name.size()) {
+      result.append(name, i, 2);
+      ++i;
+    } else if (name[i] != '\\') {
+      result += name[i];
+    }
+  }
+  return result;
+}
+
 // Picks "name (2).ext", "name (3).ext", ... when the wanted path is taken by another file, so
 // that the caller learns the name the file really gets.
 std::string FreePathFor(const std::string& wanted, const std::string& current) {
@@ -210,7 +223,8 @@ bool WriteShortcut(HWND owner, std::string& path, const char* target, const char
     size_t separator = FindLastPathSeparator(path);
     std::string folder =
         separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
-    std::string renamed = folder + newName + ".lnk";
+    // The name stays in the shortcut's folder: a '\' in it is no way into another one.
+    std::string renamed = folder + WithoutBackslashes(newName) + ".lnk";
     CleanFileName(renamed);
     if (lstrcmpiA(renamed.c_str(), path.c_str()) != 0) {
       renamed = FreePathFor(renamed, path);

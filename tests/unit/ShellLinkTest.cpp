@@ -153,6 +153,12 @@ TEST_F(ShellLinkTest, RenameCasesThatLeaveTheFileWhereItIs) {
   ASSERT_TRUE(WriteShortcut(nullptr, fresh, nullptr, "x|y", nullptr, nullptr, nullptr, nullptr, 0,
                             kKeepHotKey, kKeepShowCmd));
   EXPECT_EQ(m_folder.Folder() + "xy.lnk", fresh);
+  // A new name cannot lead into another folder; a double-byte character ending in 0x5C stays.
+  CreateDirectoryA((m_folder.Folder() + "sub").c_str(), nullptr);
+  ASSERT_TRUE(WriteShortcut(nullptr, fresh, nullptr, "sub\\ソ", nullptr, nullptr, nullptr, nullptr,
+                            0, kKeepHotKey, kKeepShowCmd));
+  EXPECT_EQ(m_folder.Folder() + "subソ.lnk", fresh);
+  EXPECT_TRUE(Exists(fresh));
 }
 
 TEST_F(ShellLinkTest, ReadingSomethingThatIsNoShortcutFailsWithoutAMessage) {
