@@ -194,5 +194,36 @@ TEST_F(StartupTest, ClosingWithoutEditsLeavesTheTabSectionsAsTheyWere) {
   EXPECT_EQ(SectionBytes(after, "Tab3"), "");
 }
 
+TEST_F(StartupTest, DamagedSettingsFileStillGivesABarThatClosesCleanly) {
+  // Hand-edited and damaged: an [Order] far beyond what is read, binary bytes, a line of a
+  // megabyte, a record of thousands of separators, a huge button count, negative numbers.
+  std::string order = "[Order]\r\n";
+  for (int i = 1; i <= 10000; ++i) order += std::to_string(i) + "=1\r\n";
+  std::string binary = "[Tab3]\r\nDesc=";
+  for (int c = 1; c < 256; ++c)
+    if (c != '\r' && c != '\n') binary += static_cast<char>(c);
+  binary += "\r\nNo=-5\r\n";
+  const std::string ini =
+      "[Common]\r\nTrans=10\r\nWinPos=0:1:a:b:-1:-1:100:200:700:240\r\n"
+      "NewBtnNum=-7\r\nTabScrW=-100000\r\n" +
+      order + "[Tab1]\r\nNo=100000\r\nDesc=" + std::string(1 << 20, 'x') +
+      "\r\nBtn1=" + std::string(5000, '|') + std::string(5000, '/') +
+      "\r\nBtn2=C:\\windows\\notepad.exe|99999999999/7/-1/9/4294967296\r\n"
+      "[Tab2]\r\nNo=1\r\nDesc=残る\r\nBtn1=C:\\a.exe\r\n" +
+      binary;
+  ASSERT_TRUE(folder_.WriteIni(ini));
+  AppProcess bar = folder_.Start();
+  // The rest of the WinPos is not read as numbers: the default placement.
+  HWND frame = bar.WaitForFrame(60000);
+  ASSERT_NE(frame, nullptr) << "exit code " << bar.ExitCode();
+  EXPECT_EQ(WindowRectOf(frame).left, ScreenWidth() / 2);
+  ASSERT_TRUE(bar.CloseFrame(60000));
+  EXPECT_EQ(bar.ExitCode(), 0u);
+  // Nothing was edited, so nothing of the tabs was written back.
+  EXPECT_EQ(folder_.IniValue("Tab2", "Desc"), "残る");
+  EXPECT_EQ(folder_.IniValue("Tab1", "No"), "100000");
+  EXPECT_EQ(folder_.IniValue("Tab1", "Desc").size(), 1u << 20);
+}
+
 }  // namespace
 }  // namespace e2e
