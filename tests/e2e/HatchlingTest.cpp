@@ -382,6 +382,19 @@ TEST_F(HatchlingTest, AFolderThatCannotBeCreatedEndsSetupWithoutTrans) {
   }
 }
 
+TEST_F(HatchlingTest, ClosingTheDialogEndsSetupBeforeAnyLaterStep) {
+  AddFakeKestrel();
+  AppProcess setup = folder_.Start("Hatchling.exe");
+  HWND dialog = setup.WaitForWindow(kSetupDialogClass, "");
+  ASSERT_NE(nullptr, dialog);
+  ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  ASSERT_TRUE(setup.WaitForExit());
+  EXPECT_EQ(0u, setup.ExitCode());
+  EXPECT_EQ("", folder_.IniValue("Common", "Trans"));
+  ::Sleep(300);
+  EXPECT_FALSE(folder_.Exists("Hatchling.ran")) << "Kestrel.exe was started";
+}
+
 TEST_F(HatchlingTest, AMissingKestrelIsReportedInAStopBoxAfterTransIsWritten) {
   AppProcess setup = folder_.Start("Hatchling.exe");
   HWND box = setup.WaitForMessageBox("Hatchling", kSetupTimeoutMs);
