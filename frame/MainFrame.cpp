@@ -1,13 +1,73 @@
 #include "frame/MainFrame.h"
 
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cstdlib>
+
 #include "core/Globals.h"
 #include "core/KestrelApp.h"
 #include "core/ShellWindows.h"
+#include "frame/ShellChangeNotify.h"
+#include "frame/SubclassWnd.h"
+#include "framework/CmdUI.h"
+#include "framework/Menu.h"
+#include "kestrel_res.h"
 
 const char CMainFrame::kClassName[] = "KestrelFrame";
 
 namespace {
-const DWORD kStyleTopmost = 0x8;
+const UINT_PTR kTimerRestoreZOrder = 198;
+const UINT_PTR kTimerSleep = 199;
+const UINT_PTR kTimerTouch = 200;
+const UINT_PTR kTimerHoldToMove = 1000;
+const UINT kHoldToMoveDelay = 500;
+const int kGrip = 5;  // thickness of the border that acts as a grip
+// Used when [Common] Font is still empty: the setup tool writes the same face.
+const char kDefaultFace[] = "ＭＳ Ｐゴシック";
+
+int ScreenWidth() { return ::GetSystemMetrics(SM_CXSCREEN); }
+int ScreenHeight() { return ::GetSystemMetrics(SM_CYSCREEN); }
+
+POINT PointerPosition() {
+  POINT p{};
+  ::GetCursorPos(&p);
+  return p;
+}
+
+bool LeftButtonDown() {
+  int key = ::GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
+  return (::GetAsyncKeyState(key) & 0x8000) != 0;
+}
+
+BOOL CALLBACK SendShellChanged(HWND window, LPARAM) {
+  ::SendMessageA(window, WM_SHELL_CHANGED, 0, 0);
+  return TRUE;
+}
+
+// Watches the window standing in the view's place: a press there may start a
+// hold-to-move, as a press on the view does.
+class CViewPressHook : public CSubclassWnd {
+ public:
+  explicit CViewPressHook(CMainFrame& frame) : m_frame(frame) {}
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_LBUTTONDOWN) m_frame.BeginHoldToMove(GetHookedWindow());
+    return Default(message, wParam, lParam);
+  }
+
+ private:
+  CMainFrame& m_frame;
+};
+}  // namespace
+
+CMainFrame::CMainFrame() = default;
+CMainFrame::~CMainFrame() = default;
+
+CMainFrame* GetMainFrame() {
+  CWinApp* app = AfxGetApp();
+  return app ? dynamic_cast<CMainFrame*>(app->m_pMainWnd) : nullptr;
 }
 
 BOOL CMainFrame::Create(const char* title, const RECT& rect) {
@@ -18,9 +78,68 @@ BOOL CMainFrame::Create(const char* title, const RECT& rect) {
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
   cs.dwExStyle &= ~WS_EX_CLIENTEDGE;
   if (!RegisterFrameClass(kClassName, 0, nullptr, nullptr, nullptr)) return FALSE;
-  m_style = static_cast<DWORD>(g_barOptions.GetInt("Style", 0x82DC));
-  if (m_style & kStyleTopmost) cs.dwExStyle |= WS_EX_TOPMOST;
+  m_style = static_cast<DWORD>(g_barOptions.GetInt("Style", style::kDefault));
+  if (m_style & style::kTopmost) cs.dwExStyle |= WS_EX_TOPMOST;
+  if (m_style & style::kDesktopBar) {
+    // A desktop bar spans the whole screen edge nearest to where it was.
+    if (IsVertical()) {
+      cs.y = 0;
+      cs.cy = ScreenHeight();
+      m_appBarEdge = cs.x < ScreenWidth() / 2 ? ABE_LEFT : ABE_RIGHT;
+    } else {
+      cs.x = 0;
+      cs.cx = ScreenWidth();
+      m_appBarEdge = cs.y < ScreenHeight() / 2 ? ABE_TOP : ABE_BOTTOM;
+    }
+  }
   return TRUE;
+}
+
+int CMainFrame::OnCreate() {
+  LoadAccelTable(IDR_ACCELERATORS);
+
+  SHFILEINFOA info{};
+  m_largeImages = reinterpret_cast<HIMAGELIST>(
+      ::SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_LARGEICON));
+  m_smallImages = reinterpret_cast<HIMAGELIST>(
+      ::SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+
+  if (m_style & style::kShowText) UpdateTextFont();
+  else m_textFontHeight = 0;
+  m_btnTxtDraw = g_barOptions.GetInt("BtnTxtDraw", 0x8001);
+  m_frmBorderX = g_barOptions.GetInt("FrmBorderX", 5);
+  m_frmBorderY = g_barOptions.GetInt("FrmBorderY", 5);
+  m_borderX = g_barOptions.GetInt("BorderX", 5);
+  m_borderY = g_barOptions.GetInt("BorderY", 5);
+  m_btnTxtWidth = g_barOptions.GetInt("BtnTxtWidth", 8);
+  m_tabHightAdj = g_barOptions.GetInt("TabHightAdj", 0);
+
+  // The view's place; the bar view proper takes it over.
+  m_view = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | WS_BORDER | SS_NOTIFY, 0, 0, 0, 0, m_hWnd,
+                             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(ID_VIEW_PANE)),
+                             AfxGetApp()->m_hInstance, nullptr);
+  if (!m_view) return -1;
+  m_viewHook = std::make_unique<CViewPressHook>(*this);
+  m_viewHook->HookWindow(m_view);
+
+  g_shellChangeNotify.Register(m_hWnd, WM_SHELL_CHANGED);
+  m_hideState = kShown;
+  ApplyWinDisp();
+  return 0;
+}
+
+void CMainFrame::UpdateTextFont() {
+  int height = g_barOptions.GetInt("TxtFontHeight", 10);
+  if (m_textFont && m_textFontHeight == height) return;
+  std::string face = g_barOptions.GetString("Font", "");
+  if (face.empty()) face = kDefaultFace;
+  LOGFONTA font{};
+  font.lfHeight = -height;
+  font.lfWeight = 300;
+  font.lfCharSet = SHIFTJIS_CHARSET;
+  lstrcpynA(font.lfFaceName, face.c_str(), LF_FACESIZE);
+  m_textFont.Attach(::CreateFontIndirectA(&font));
+  m_textFontHeight = m_textFont ? height : 0;
 }
 
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -34,14 +153,53 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnQueryEndSession();
     case WM_ERASEBKGND:
       return OnEraseBkgnd(reinterpret_cast<HDC>(wParam));
+    case WM_SIZE:
+      OnSize();
+      return 0;
+    case WM_SETFOCUS:
+      if (m_view) ::SetFocus(m_view);
+      return 0;
+    case WM_NCHITTEST:
+      return OnNcHitTest(lParam);
+    case WM_SETCURSOR:
+      if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam))) return TRUE;
+      break;
+    case WM_TIMER:
+      OnTimer(wParam);
+      return 0;
+    case WM_MOUSEMOVE:
+      FollowHoldToMove();
+      return 0;
+    case WM_LBUTTONUP:
+      if (m_holdDrag) EndHoldToMove(false);
+      return 0;
+    case WM_CAPTURECHANGED:
+      if (m_capture && reinterpret_cast<HWND>(lParam) != m_hWnd) EndHoldToMove(false);
+      return 0;
+    case WM_CONTEXTMENU:
+      if (IsProtected()) break;
+      OnContextMenu();
+      return 0;
+    case WM_SYSCOMMAND:
+      // A locked bar cannot be closed from the system menu or with Alt+F4.
+      if ((wParam & 0xFFF0) == SC_CLOSE && IsProtected()) return 0;
+      break;
+    case WM_SHELL_CHANGED:
+      return OnShellChanged();
+    case WM_TABLIST:
+      return m_view ? ::SendMessageA(m_view, WM_TABLIST, wParam, lParam) : 0;
     default:
-      return CFrameWnd::WindowProc(message, wParam, lParam);
+      break;
   }
+  return CFrameWnd::WindowProc(message, wParam, lParam);
 }
 
-int CMainFrame::OnCreate() {
-  ApplyWinDisp();
-  return 0;
+BOOL CMainFrame::PreTranslateMessage(MSG* msg) {
+  if (m_holdDrag && msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE) {
+    EndHoldToMove(true);
+    return TRUE;
+  }
+  return CFrameWnd::PreTranslateMessage(msg);
 }
 
 BOOL CMainFrame::OnEraseBkgnd(HDC dc) {
@@ -50,6 +208,285 @@ BOOL CMainFrame::OnEraseBkgnd(HDC dc) {
   GetClientRect(&client);
   ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
   return TRUE;
+}
+
+void CMainFrame::OnSize() {
+  RECT client;
+  GetClientRect(&client);
+  if (m_view) ::MoveWindow(m_view, 0, 0, client.right, client.bottom, TRUE);
+}
+
+LRESULT CMainFrame::OnNcHitTest(LPARAM lParam) {
+  LRESULT hit = Default(WM_NCHITTEST, 0, lParam);
+  if (hit != HTBORDER || (m_style & style::kDesktopBar)) return hit;
+  // The thin border is the grip: a horizontal bar is dragged by its top edge
+  // and sized at its ends; a vertical bar is dragged by its outer edge.
+  RECT w;
+  GetWindowRect(&w);
+  int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
+  if (!IsVertical()) {
+    if (y <= w.top + kGrip) return HTCAPTION;
+    if (y >= w.bottom - kGrip) return HTBORDER;
+    return x >= w.left + kGrip ? HTRIGHT : HTLEFT;
+  }
+  if (y <= w.top + kGrip) return HTTOP;
+  if (y >= w.bottom - kGrip) return HTBOTTOM;
+  if (m_style & style::kVerticalLeft) return x > w.left + kGrip ? HTBORDER : HTCAPTION;
+  return x < w.right - kGrip ? HTBORDER : HTCAPTION;
+}
+
+BOOL CMainFrame::OnSetCursor(HWND window, UINT hitTest, UINT) {
+  if (window != m_hWnd || hitTest != HTCAPTION) return FALSE;
+  ::SetCursor(::LoadCursorA(nullptr, IDC_SIZEALL));
+  return TRUE;
+}
+
+void CMainFrame::OnTimer(UINT_PTR id) {
+  switch (id) {
+    case kTimerHoldToMove:
+      StartHoldToMove();
+      break;
+    case kTimerRestoreZOrder:
+      ::KillTimer(m_hWnd, kTimerRestoreZOrder);
+      ResumeAutoHide();
+      ::SetWindowPos(m_hWnd, (m_style & style::kTopmost) ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0,
+                     0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+      break;
+    default:
+      break;
+  }
+}
+
+void CMainFrame::ResumeAutoHide() {
+  m_autoHideArmed = (m_style & style::kAutoHide) != 0;
+  GetKestrelApp().TouchActivity();
+}
+
+void CMainFrame::BeginHoldToMove(HWND window) {
+  ::KillTimer(m_hWnd, kTimerHoldToMove);
+  if (m_holdDrag) EndHoldToMove(false);
+  HoldDrag drag;
+  drag.press = PointerPosition();
+  drag.window = window;
+  GetWindowRect(&drag.frameRect);
+  m_holdDrag = drag;
+  ::SetTimer(m_hWnd, kTimerHoldToMove, kHoldToMoveDelay, nullptr);
+}
+
+void CMainFrame::StartHoldToMove() {
+  ::KillTimer(m_hWnd, kTimerHoldToMove);
+  if (!m_holdDrag) return;
+  POINT cursor = PointerPosition();
+  // Only a press held perfectly still on the same window becomes a move; a
+  // click that was already released does not.
+  if (::WindowFromPoint(cursor) != m_holdDrag->window || cursor.x != m_holdDrag->press.x ||
+      cursor.y != m_holdDrag->press.y || !LeftButtonDown()) {
+    EndHoldToMove(false);
+    return;
+  }
+  m_holdDrag->previousCursor = ::SetCursor(::LoadCursorA(nullptr, IDC_SIZEALL));
+  m_holdDrag->started = true;
+  ::SetCapture(m_hWnd);
+  m_capture = true;
+}
+
+void CMainFrame::FollowHoldToMove() {
+  if (!m_capture || !m_holdDrag) return;
+  if (::GetCapture() != m_hWnd) {
+    EndHoldToMove(false);
+    return;
+  }
+  POINT cursor = PointerPosition();
+  const RECT& r = m_holdDrag->frameRect;
+  ::SetWindowPos(m_hWnd, nullptr, r.left + cursor.x - m_holdDrag->press.x,
+                 r.top + cursor.y - m_holdDrag->press.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
+  ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void CMainFrame::EndHoldToMove(bool cancel) {
+  ::KillTimer(m_hWnd, kTimerHoldToMove);
+  if (!m_holdDrag) return;
+  HoldDrag drag = *m_holdDrag;
+  m_holdDrag.reset();  // first, so losing the capture below does not end it twice
+  if (m_capture) {
+    m_capture = false;
+    if (::GetCapture() == m_hWnd) ::ReleaseCapture();
+  }
+  if (!drag.started) return;
+  ::SetCursor(drag.previousCursor);
+  if (cancel || (m_style & style::kPositionLocked)) {
+    ::SetWindowPos(m_hWnd, nullptr, drag.frameRect.left, drag.frameRect.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER);
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  }
+}
+
+bool CMainFrame::IsProtected() const { return g_barOptions.GetInt("Protects", 0) == 1; }
+
+void CMainFrame::OnContextMenu() {
+  CMenu menu;
+  if (!menu.LoadMenu(AfxGetResourceHandle(), IDR_MAINMENU)) return;
+  HMENU file = menu.GetSubMenu(MENU_POS_FILE);
+  if (!file) return;
+  POINT cursor;
+  ::GetCursorPos(&cursor);
+  PauseAutoHide();
+  ::SetForegroundWindow(m_hWnd);
+  ::TrackPopupMenu(file, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, AfxGetMainWndHandle(),
+                   nullptr);
+  ResumeAutoHide();
+}
+
+LRESULT CMainFrame::OnShellChanged() {
+  ::EnumChildWindows(m_hWnd, SendShellChanged, 0);
+  return 1;
+}
+
+BOOL CMainFrame::OnCommand(UINT id, UINT, HWND) {
+  switch (id) {
+    case ID_ARRANGE_HORZ:
+      Arrange(0);
+      return TRUE;
+    case ID_ARRANGE_VERT_LEFT:
+      Arrange(style::kVerticalLeft);
+      return TRUE;
+    case ID_ARRANGE_VERT_RIGHT:
+      Arrange(style::kVerticalRight);
+      return TRUE;
+    case ID_MOVE_TOP_LEFT:
+      MoveToCorner(false);
+      return TRUE;
+    case ID_MOVE_TOP_RIGHT:
+      MoveToCorner(true);
+      return TRUE;
+    case ID_ALWAYS_ON_TOP: {
+      DWORD old = m_style;
+      SetStyleWord(m_style ^ style::kTopmost);
+      // The view applies the new z-order as part of taking over the options.
+      if (m_view) ::SendMessageA(m_view, WM_VIEW_OPTIONS_CHANGED, old, 0);
+      return TRUE;
+    }
+    case ID_LOCK_POSITION:
+      SetStyleWord(m_style ^ style::kPositionLocked);
+      return TRUE;
+    case ID_TOGGLE_DESKTOP:
+      ToggleShellWindow(ShellWindow::Desktop);
+      return TRUE;
+    case ID_TOGGLE_TASKBAR:
+      ToggleShellWindow(ShellWindow::Taskbar);
+      return TRUE;
+    case ID_APP_EXIT:
+      SendMessage(WM_CLOSE);
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+BOOL CMainFrame::OnUpdateCommand(CCmdUI& ui) {
+  DWORD orientation = m_style & style::kVertical;
+  switch (ui.GetID()) {
+    case ID_ARRANGE_HORZ:
+      ui.SetCheck(orientation == 0);
+      return TRUE;
+    case ID_ARRANGE_VERT_LEFT:
+      ui.SetCheck((m_style & style::kVerticalLeft) != 0);
+      return TRUE;
+    case ID_ARRANGE_VERT_RIGHT:
+      ui.SetCheck((m_style & style::kVerticalRight) != 0);
+      return TRUE;
+    case ID_ALWAYS_ON_TOP:
+      ui.SetCheck((m_style & style::kTopmost) != 0);
+      return TRUE;
+    case ID_LOCK_POSITION:
+      ui.SetCheck((m_style & style::kPositionLocked) != 0);
+      return TRUE;
+    case ID_TOGGLE_DESKTOP:
+      ui.SetCheck(IsShellWindowVisible(ShellWindow::Desktop));
+      return TRUE;
+    case ID_TOGGLE_TASKBAR:
+      ui.SetCheck(IsShellWindowVisible(ShellWindow::Taskbar));
+      return TRUE;
+    case ID_MOVE_TOP_LEFT:
+    case ID_MOVE_TOP_RIGHT:
+    case ID_APP_EXIT:
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+void CMainFrame::SetStyleWord(DWORD newStyle) {
+  m_style = newStyle;
+  g_barOptions.SetInt("Style", static_cast<int>(m_style));
+}
+
+void CMainFrame::Arrange(DWORD orientation) {
+  DWORD old = m_style;
+  DWORD newStyle = (old & ~style::kVertical) | orientation;
+  if (newStyle == old) return;
+  RECT r;
+  GetWindowRect(&r);
+  bool staysVertical = (old & style::kVertical) && orientation != 0;
+  if (!staysVertical) {
+    // Mirror over the diagonal: width and height change places and the far
+    // edges stay on the screen.
+    RECT n;
+    n.right = std::min<LONG>(r.bottom, ScreenWidth());
+    n.bottom = std::min<LONG>(r.right, ScreenHeight());
+    n.left = std::max<LONG>(0, r.top + n.right - r.bottom);
+    n.top = std::max<LONG>(0, n.bottom + r.left - r.right);
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (n.left == r.left && n.top == r.top) flags |= SWP_NOMOVE;
+    ::SetWindowPos(m_hWnd, nullptr, n.left, n.top, n.right - n.left, n.bottom - n.top, flags);
+  }
+  SetStyleWord(newStyle);
+  SavePlacement();
+  if (m_view) ::SendMessageA(m_view, WM_VIEW_OPTIONS_CHANGED, old, 0);
+}
+
+void CMainFrame::PlaceAt(int x, int y) {
+  ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CMainFrame::MoveToCorner(bool right) {
+  RECT r;
+  GetWindowRect(&r);
+  int x = right ? ScreenWidth() - (r.right - r.left) : 0;
+  int y = 0;
+  if (m_style & style::kAnimate) {
+    int dx = (x - r.left) / 30, dy = (y - r.top) / 30;
+    int cx = r.left, cy = r.top;
+    auto step = [&] {
+      PlaceAt(cx, cy);
+      MSG msg;
+      while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+          ::PostQuitMessage(static_cast<int>(msg.wParam));
+          return false;
+        }
+        if (!AfxGetApp()->PreTranslateMessage(&msg)) {
+          ::TranslateMessage(&msg);
+          ::DispatchMessageA(&msg);
+        }
+      }
+      AfxGetApp()->OnIdle(0);
+      ::Sleep(1);
+      cx += dx;
+      cy += dy;
+      return ::IsWindow(m_hWnd) != FALSE;
+    };
+    if (dx != 0) {
+      while ((dx > 0 ? cx < x : cx > x) && step()) {
+      }
+    } else if (dy != 0) {
+      while ((dy > 0 ? cy < y : cy > y) && step()) {
+      }
+    }
+    if (!::IsWindow(m_hWnd)) return;
+  }
+  PlaceAt(x, y);
 }
 
 void CMainFrame::OnClose() {
@@ -66,7 +503,17 @@ BOOL CMainFrame::OnQueryEndSession() {
   return TRUE;
 }
 
-void CMainFrame::OnDestroy() { g_barOptions.SetInt("Style", static_cast<int>(m_style)); }
+void CMainFrame::OnDestroy() {
+  g_barOptions.SetInt("Style", static_cast<int>(m_style));
+  m_largeImages = nullptr;
+  m_smallImages = nullptr;
+  m_textFont.DeleteObject();
+  m_textFontHeight = 0;
+  ::KillTimer(m_hWnd, kTimerTouch);
+  m_touchTimer = 0;
+  ::KillTimer(m_hWnd, kTimerSleep);
+  m_sleepTimer = 0;
+}
 
 void CMainFrame::SavePlacement() {
   WINDOWPLACEMENT placement{};

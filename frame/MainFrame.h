@@ -1,34 +1,151 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <optional>
 
 #include "framework/FrameWnd.h"
+#include "framework/GdiObject.h"
 
-// The bar's only top-level window.
+class CSubclassWnd;
+
+// Messages the frame defines; other modules and threads send them.
+const UINT WM_VIEW_OPTIONS_CHANGED = WM_APP + 1;  // frame -> view; wParam = old style word
+const UINT WM_APPBAR_CALLBACK = 0x8002;
+const UINT WM_SHELL_CHANGED = 0x8003;
+const UINT WM_HOOK_TOUCH = 0x8004;
+const UINT WM_HIDE_BAR = 0x8005;
+const UINT WM_SHOW_BAR = 0x8006;
+const UINT WM_TABLIST = 0x80C8;
+
+// Bits of the style word ([Common] Style) the frame reads or changes.
+namespace style {
+const DWORD kAutoHide = 0x4;
+const DWORD kTopmost = 0x8;
+const DWORD kShowText = 0x80;
+const DWORD kLargeIcons = 0x200;
+const DWORD kAnimate = 0x400;
+const DWORD kVerticalLeft = 0x10000;
+const DWORD kVerticalRight = 0x20000;
+const DWORD kVertical = kVerticalLeft | kVerticalRight;
+const DWORD kTouchShow = 0x8000000;
+const DWORD kTouchHide = 0x10000000;
+const DWORD kPositionLocked = 0x20000000;
+const DWORD kDesktopBar = 0x40000000;
+const DWORD kDefault = 0x82DC;
+}  // namespace style
+
+// The bar's only top-level window: position, orientation, the "file" menu,
+// hold-to-move, and the resources the view draws with.
 class CMainFrame : public CFrameWnd {
  public:
+  CMainFrame();
+  ~CMainFrame() override;
   static const char kClassName[];
+  enum HideState : BYTE { kShown = 0, kShowing = 1, kHiding = 2, kHidden = 3 };
 
   // Creates the frame as a visible tool window with the given title and rectangle.
   BOOL Create(const char* title, const RECT& rect);
-  DWORD GetStyleWord() const { return m_style; }
   // From now on the frame deletes itself when its window is gone.
   void SetAutoDelete() { m_autoDelete = true; }
 
+  DWORD GetStyleWord() const { return m_style; }
+  bool IsVertical() const { return (m_style & style::kVertical) != 0; }
+  bool IsLargeIcons() const { return (m_style & style::kLargeIcons) != 0; }
+  HIMAGELIST GetLargeImageList() const { return m_largeImages; }
+  HIMAGELIST GetSmallImageList() const { return m_smallImages; }
+  HFONT GetTextFont() const { return m_textFont.GetSafeHandle(); }
+  int GetTabHightAdj() const { return m_tabHightAdj; }
+  int GetFrmBorderX() const { return m_frmBorderX; }
+  int GetFrmBorderY() const { return m_frmBorderY; }
+  int GetBorderX() const { return m_borderX; }
+  int GetBorderY() const { return m_borderY; }
+  int GetBtnTxtDraw() const { return m_btnTxtDraw; }
+  int GetBtnTxtWidth() const { return m_btnTxtWidth; }
+  HWND GetViewWindow() const { return m_view; }
+  HideState GetHideState() const { return m_hideState; }
+
+  // A left-button press on window (the view or a panel) may become a move of
+  // the whole bar when the button is held still for half a second.
+  void BeginHoldToMove(HWND window);
+  // Every menu and dialog of the bar is bracketed by these two.
+  void PauseAutoHide() { m_autoHideArmed = false; }
+  void ResumeAutoHide();
+  // Makes the button text font for TxtFontHeight unless one of that height exists.
+  void UpdateTextFont();
+
  protected:
   BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+  BOOL PreTranslateMessage(MSG* msg) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  BOOL OnCommand(UINT id, UINT code, HWND control) override;
+  BOOL OnUpdateCommand(CCmdUI& ui) override;
   void OnClose() override;
   void PostNcDestroy() override;
 
  private:
+  struct HoldDrag {
+    POINT press{};
+    HWND window = nullptr;
+    RECT frameRect{};
+    HCURSOR previousCursor = nullptr;
+    bool started = false;
+  };
+
   int OnCreate();
   void OnDestroy();
   BOOL OnQueryEndSession();
   BOOL OnEraseBkgnd(HDC dc);
+  void OnSize();
+  LRESULT OnNcHitTest(LPARAM lParam);
+  BOOL OnSetCursor(HWND window, UINT hitTest, UINT message);
+  void OnTimer(UINT_PTR id);
+  void OnContextMenu();
+  LRESULT OnShellChanged();
+
+  void StartHoldToMove();
+  void FollowHoldToMove();
+  void EndHoldToMove(bool cancel);
+
+  void Arrange(DWORD orientation);
+  void MoveToCorner(bool right);
+  void PlaceAt(int x, int y);
+  void SetStyleWord(DWORD newStyle);
+  bool IsProtected() const;
   // Stores the current placement as WinPos (restore-to-maximised when zoomed).
   void SavePlacement();
 
-  DWORD m_style = 0x82DC;
+  DWORD m_style = style::kDefault;
+  HIMAGELIST m_largeImages = nullptr;  // the shell's system image lists: attached, not owned
+  HIMAGELIST m_smallImages = nullptr;
+  bool m_appBarRegistered = false;
+  UINT m_appBarEdge = ABE_TOP;
+  int m_appBarThickness = 0;
+  UINT_PTR m_touchTimer = 0;
+  WORD m_hideHookWord = 0;
+  WORD m_showHookWord = 0;
+  bool m_autoHideArmed = false;
+  UINT_PTR m_sleepTimer = 0;
+  HideState m_hideState = kShown;
+  RECT m_shownRect{};
+  RECT m_touchRect{};
+  std::optional<HoldDrag> m_holdDrag;
+  bool m_capture = false;
+  int m_tabHightAdj = 0;
+  int m_frmBorderX = 5;
+  int m_frmBorderY = 5;
+  int m_borderX = 5;
+  int m_borderY = 5;
+  CFont m_textFont;
+  int m_textFontHeight = 0;
+  int m_btnTxtDraw = 0x8001;
+  int m_btnTxtWidth = 8;
+  HWND m_view = nullptr;
+  std::unique_ptr<CSubclassWnd> m_viewHook;
   bool m_autoDelete = false;
 };
+
+// The application's frame, or none before it exists and after it is gone.
+CMainFrame* GetMainFrame();
