@@ -72,7 +72,19 @@ CMainFrame* GetMainFrame() {
 
 BOOL CMainFrame::Create(const char* title, const RECT& rect) {
   // Tool window; pop-up, visible, dialog frame, minimise box.
-  return CreateEx(WS_EX_TOOLWINDOW, kClassName, title, 0x90420000, rect, nullptr, 0);
+  if (!CreateEx(WS_EX_TOOLWINDOW, kClassName, title, 0x90420000, rect, nullptr, 0)) return FALSE;
+  // The default placement leaves the bar's thickness to the view's fit; a
+  // bar that has not been fitted yet still gets one the user can see.
+  RECT r;
+  GetWindowRect(&r);
+  int thickness = ::GetSystemMetrics(SM_CYICON) + 2 * ::GetSystemMetrics(SM_CYDLGFRAME) + 16;
+  if (IsVertical() && r.right <= r.left)
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, thickness, r.bottom - r.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  else if (!IsVertical() && r.bottom <= r.top)
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, r.right - r.left, thickness,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return TRUE;
 }
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {

@@ -117,6 +117,7 @@ TEST_F(StartupTest, MissingSetupToolGivesStopBoxAndAbnormalEnd) {
 
 TEST_F(StartupTest, FrameAppearsAtTheStoredOrDefaultPlacement) {
   const int w = ScreenWidth(), h = ScreenHeight();
+  const int t = ::GetSystemMetrics(SM_CYICON) + 2 * ::GetSystemMetrics(SM_CYDLGFRAME) + 16;
   const struct {
     const char* name;
     const char* lines;
@@ -127,15 +128,16 @@ TEST_F(StartupTest, FrameAppearsAtTheStoredOrDefaultPlacement) {
       {"clamped to the bottom right",
        "WinPos=0:1:-1:-1:-1:-1:900:700:5000:5000\r\n",
        {900, 700, w, h}},
-      // A horizontal bar asks for an empty rectangle from the middle to the right edge: a
-      // pop-up without a sizing border gets no minimum size, so it is created zero high.
-      {"no WinPos", "", {w / 2, 0, w, 0}},
-      {"empty WinPos", "WinPos=\r\n", {w / 2, 0, w, 0}},
-      {"fewer than ten numbers", "WinPos=0:1:-1:-1:-1:-1:100:200:700\r\n", {w / 2, 0, w, 0}},
-      {"inverted", "WinPos=0:1:-1:-1:-1:-1:500:0:400:40\r\n", {w / 2, 0, w, 0}},
-      {"off the screen", "WinPos=0:1:-1:-1:-1:-1:5000:0:5100:40\r\n", {w / 2, 0, w, 0}},
-      {"vertical at the left", "Style=99036\r\n", {0, 0, 0, h}},
-      {"vertical at the right", "Style=164572\r\n", {0, 0, 0, h}},
+      // A horizontal bar asks for an empty rectangle from the middle to the right edge, a
+      // vertical one for the screen's height at the left; until the view fits the bar to
+      // its buttons, the frame gives such an empty bar a visible thickness t.
+      {"no WinPos", "", {w / 2, 0, w, t}},
+      {"empty WinPos", "WinPos=\r\n", {w / 2, 0, w, t}},
+      {"fewer than ten numbers", "WinPos=0:1:-1:-1:-1:-1:100:200:700\r\n", {w / 2, 0, w, t}},
+      {"inverted", "WinPos=0:1:-1:-1:-1:-1:500:0:400:40\r\n", {w / 2, 0, w, t}},
+      {"off the screen", "WinPos=0:1:-1:-1:-1:-1:5000:0:5100:40\r\n", {w / 2, 0, w, t}},
+      {"vertical at the left", "Style=99036\r\n", {0, 0, t, h}},
+      {"vertical at the right", "Style=164572\r\n", {0, 0, t, h}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
