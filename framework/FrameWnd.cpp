@@ -5,18 +5,7 @@
 
 bool CFrameWnd::RegisterFrameClass(const char* className, UINT classStyle, HCURSOR cursor,
                                    HBRUSH background, HICON icon) {
-  HINSTANCE instance = AfxGetApp() ? AfxGetApp()->m_hInstance : ::GetModuleHandleA(nullptr);
-  WNDCLASSA existing{};
-  if (::GetClassInfoA(instance, className, &existing)) return true;
-  WNDCLASSA wc{};
-  wc.style = classStyle;
-  wc.lpfnWndProc = &CWnd::StaticWindowProc;
-  wc.hInstance = instance;
-  wc.hCursor = cursor;
-  wc.hbrBackground = background;
-  wc.hIcon = icon;
-  wc.lpszClassName = className;
-  return ::RegisterClassA(&wc) != 0;
+  return RegisterWndClass(className, classStyle, cursor, background, icon);
 }
 
 BOOL CFrameWnd::LoadAccelTable(UINT id) {

@@ -34,7 +34,36 @@ BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName
   if (!PreCreateWindow(cs)) return FALSE;
   HWND hwnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y,
                                 cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, this);
-  return hwnd != nullptr;
+  if (!hwnd) return FALSE;
+  // A system control never saw our procedure: bind it now.
+  if (FromHandlePermanent(hwnd) != this) return SubclassWindow(hwnd);
+  return TRUE;
+}
+
+BOOL CWnd::SubclassWindow(HWND window) {
+  if (!window || m_hWnd) return FALSE;
+  m_hWnd = window;
+  ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  m_superProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
+      window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc)));
+  return m_superProc != nullptr;
+}
+
+bool CWnd::RegisterWndClass(const char* className, UINT classStyle, HCURSOR cursor,
+                            HBRUSH background, HICON icon) {
+  HINSTANCE instance = AfxGetApp() ? AfxGetApp()->m_hInstance : ::GetModuleHandleA(nullptr);
+  if (!instance) instance = ::GetModuleHandleA(nullptr);
+  WNDCLASSA existing{};
+  if (::GetClassInfoA(instance, className, &existing)) return true;
+  WNDCLASSA wc{};
+  wc.style = classStyle;
+  wc.lpfnWndProc = &CWnd::StaticWindowProc;
+  wc.hInstance = instance;
+  wc.hCursor = cursor;
+  wc.hbrBackground = background;
+  wc.hIcon = icon;
+  wc.lpszClassName = className;
+  return ::RegisterClassA(&wc) != 0;
 }
 
 BOOL CWnd::DestroyWindow() {
@@ -59,6 +88,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CWnd::Default(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (m_superProc) return ::CallWindowProcA(m_superProc, m_hWnd, message, wParam, lParam);
   return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 
@@ -87,6 +117,9 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, 
   }
   if (message == WM_NCDESTROY) {
     ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    if (wnd->m_superProc)
+      ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(wnd->m_superProc));
+    wnd->m_superProc = nullptr;
     wnd->m_hWnd = nullptr;
     wnd->PostNcDestroy();
   }

@@ -23,6 +23,14 @@ class CWnd : public CObject {
   virtual BOOL PreCreateWindow(CREATESTRUCTA& cs);
   virtual BOOL PreTranslateMessage(MSG* msg);
   BOOL DestroyWindow();
+  // Binds this object to a window made elsewhere (a system control such as
+  // an edit): its messages reach WindowProc, and Default passes them on to
+  // the control's own procedure.
+  BOOL SubclassWindow(HWND window);
+  // Registers a window class whose windows are bound to their objects (once
+  // per process); false when it cannot be registered.
+  static bool RegisterWndClass(const char* className, UINT classStyle, HCURSOR cursor,
+                               HBRUSH background, HICON icon);
 
   BOOL ShowWindow(int command) const { return ::ShowWindow(m_hWnd, command); }
   BOOL UpdateWindow() const { return ::UpdateWindow(m_hWnd); }
@@ -54,4 +62,5 @@ class CWnd : public CObject {
   virtual void PostNcDestroy() {}
 
   HWND m_hWnd = nullptr;
+  WNDPROC m_superProc = nullptr;  // the control's own procedure when subclassed
 };
