@@ -100,8 +100,15 @@ BOOL CKestrelApp::PreTranslateMessage(MSG* msg) {
 }
 
 int CKestrelApp::ExitInstance() {
-  g_tabList.SaveAll();
-  g_barOptions.Flush();
+  // A settings file that cannot be written (read-only, disk full) must not
+  // lose the user's changes silently.
+  bool saved = g_tabList.SaveAll();
+  saved = g_barOptions.Flush() && saved;
+  if (!saved) {
+    char error[256];
+    std::string text = std::string(GetErrorText(error, sizeof error, 0)) + "\n" + GetProfileName();
+    ::MessageBoxA(nullptr, text.c_str(), GetAppName(), MB_OK | MB_ICONEXCLAMATION);
+  }
   ::OleUninitialize();
   return CWinApp::ExitInstance();
 }
