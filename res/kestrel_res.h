@@ -21,6 +21,7 @@
 #define IDS_TAB_NOT_FOUND 132
 #define IDS_HOTKEY_FAILED 133
 #define IDS_COPY_OR_MOVE 134
+#define IDS_CANNOT_OPEN_DROPPED 135
 
 // Commands of the "file" popup
 #define ID_OPTIONS 32800
