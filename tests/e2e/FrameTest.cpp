@@ -425,3 +425,27 @@ TEST_F(FrameTest, ContradictoryStyleWordsStillGiveAUsableBar) {
 
 }  // namespace
 }  // namespace e2e
+
+namespace e2e {
+namespace {
+TEST_F(FrameTest, SettingsThatCannotBeWrittenAreReportedAtExit) {
+  HWND frame = StartBarAt({100, 300, 700, 340});
+  ASSERT_NE(frame, nullptr);
+  // Another program holds the file open without sharing (a read-only file would not do:
+  // the tests may run as root, whom Wine lets write it anyway).
+  HANDLE lock = ::CreateFileA(folder_.IniPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  ASSERT_TRUE(Command(frame, kArrangeLeft));  // the style and the placement change
+  Post(frame, WM_CLOSE);
+  HWND box = bar_.WaitForMessageBox("Kestrel");
+  ASSERT_NE(box, nullptr) << "the failed save went unreported";
+  MessageBoxInfo info = ReadMessageBox(box);
+  EXPECT_EQ(info.icon, BoxIcon::kExclamation) << BoxIconName(info.icon);
+  EXPECT_NE(info.text.find("Kestrel.ini"), std::string::npos) << info.text;
+  Post(box, WM_CLOSE);
+  EXPECT_TRUE(bar_.WaitForExit());
+  ::CloseHandle(lock);
+}
+}  // namespace
+}  // namespace e2e
