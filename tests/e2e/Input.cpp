@@ -70,9 +70,12 @@ bool TypeText(const std::wstring& text) {
 }
 
 bool BringToFront(HWND window) {
-  // A background process may not take the foreground; a key press first makes this the
-  // process that received the last input, which lifts the restriction.
-  PressKey(VK_MENU);
+  ::SetForegroundWindow(window);
+  ::Sleep(50);
+  if (::GetForegroundWindow() == window) return true;
+  // Windows refuses the foreground to a background process; a key press first lifts that.
+  // Alt alone would open the menu of a window that has one, so it comes with Shift.
+  PressKey(VK_SHIFT, false, false, true);
   ::SetForegroundWindow(window);
   ::Sleep(50);
   return ::GetForegroundWindow() == window;
