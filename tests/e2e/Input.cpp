@@ -73,11 +73,11 @@ bool BringToFront(HWND window) {
   ::SetForegroundWindow(window);
   ::Sleep(50);
   if (::GetForegroundWindow() == window) return true;
-  // Windows refuses the foreground to a background process; a key press first lifts that.
-  // Alt alone would open the menu of a window that has one, so it comes with Shift.
-  PressKey(VK_SHIFT, false, false, true);
+  // Windows refuses the foreground to a background process unless Alt is held.
+  std::vector<INPUT> down{KeyInput(VK_MENU, 0, 0)}, up{KeyInput(VK_MENU, 0, KEYEVENTF_KEYUP)};
+  Send(down);
   ::SetForegroundWindow(window);
-  ::Sleep(50);
+  Send(up);
   return ::GetForegroundWindow() == window;
 }
 
