@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "core/MbString.h"
+
 namespace {
 
 // The variable's value; false when it is unset or too long to take.
@@ -56,7 +58,7 @@ std::string ExpandEnvironmentReferences(const std::string& text) {
       result.append(text, i, std::string::npos);
       break;
     }
-    size_t length = IsDBCSLeadByte(static_cast<BYTE>(text[i])) && i + 1 < text.size() ? 2 : 1;
+    size_t length = MbCharLength(text, i);
     result.append(text, i, length);
     i += length;
   }

@@ -4,20 +4,17 @@
 
 #include <cstring>
 
+#include "core/MbString.h"
+
 namespace {
 
 bool IsLead(char c) { return IsDBCSLeadByte(static_cast<BYTE>(c)) != FALSE; }
-
-// Length of the character that starts at i: 2 for a complete double-byte character.
-size_t CharLength(const std::string& text, size_t i) {
-  return (IsLead(text[i]) && i + 1 < text.size()) ? 2 : 1;
-}
 
 }  // namespace
 
 size_t FindLastPathSeparator(const std::string& path) {
   size_t found = std::string::npos;
-  for (size_t i = 0; i < path.size(); i += CharLength(path, i)) {
+  for (size_t i = 0; i < path.size(); i += MbCharLength(path, i)) {
     if (path[i] == '\\' || path[i] == '/') found = i;
   }
   return found;
@@ -25,7 +22,7 @@ size_t FindLastPathSeparator(const std::string& path) {
 
 bool EndsWithBackslash(const std::string& path) {
   bool last = false;
-  for (size_t i = 0; i < path.size(); i += CharLength(path, i)) last = path[i] == '\\';
+  for (size_t i = 0; i < path.size(); i += MbCharLength(path, i)) last = path[i] == '\\';
   return last;
 }
 
@@ -43,7 +40,7 @@ PathParts SplitPath(const std::string& path) {
     rest.erase(0, separator + 1);
   }
   size_t dot = std::string::npos;
-  for (size_t i = 0; i < rest.size(); i += CharLength(rest, i)) {
+  for (size_t i = 0; i < rest.size(); i += MbCharLength(rest, i)) {
     if (rest[i] == '.') dot = i;
   }
   if (dot != std::string::npos) {
@@ -58,7 +55,7 @@ bool CleanFileName(std::string& path, bool nameOnly) {
   PathParts parts = SplitPath(path);
   std::string name;
   for (size_t i = 0; i < parts.name.size();) {
-    size_t length = CharLength(parts.name, i);
+    size_t length = MbCharLength(parts.name, i);
     if (length == 1 && std::strchr("/:*?\"<>|", parts.name[i]) && parts.name[i] != '\0') {
       ++i;
       continue;

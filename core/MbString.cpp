@@ -2,19 +2,16 @@
 
 #include <windows.h>
 
-namespace {
-// Length of the character at i: 2 for a lead byte followed by a trail byte.
-size_t CharLength(const std::string& text, size_t i) {
+size_t MbCharLength(const std::string& text, size_t i) {
   if (::IsDBCSLeadByte(static_cast<BYTE>(text[i])) && i + 1 < text.size() && text[i + 1] != '\0')
     return 2;
   return 1;
 }
-}  // namespace
 
 size_t MbFind(const std::string& text, char c, size_t from) {
   size_t i = 0;
   while (i < text.size()) {
-    size_t length = CharLength(text, i);
+    size_t length = MbCharLength(text, i);
     if (i >= from && length == 1 && text[i] == c) return i;
     i += length;
   }
@@ -23,8 +20,8 @@ size_t MbFind(const std::string& text, char c, size_t from) {
 
 size_t MbFindLast(const std::string& text, char c) {
   size_t found = std::string::npos;
-  for (size_t i = 0; i < text.size(); i += CharLength(text, i)) {
-    if (CharLength(text, i) == 1 && text[i] == c) found = i;
+  for (size_t i = 0; i < text.size(); i += MbCharLength(text, i)) {
+    if (MbCharLength(text, i) == 1 && text[i] == c) found = i;
   }
   return found;
 }

@@ -6,6 +6,7 @@
 
 #include "core/ComPtr.h"
 #include "core/FileName.h"
+#include "core/MbString.h"
 
 namespace {
 
@@ -69,13 +70,9 @@ bool Check(HRESULT hr, HWND owner, const char* message) {
 
 std::string WithoutBackslashes(const std::string& name) {
   std::string result;
-  for (size_t i = 0; i < name.size(); ++i) {
-    if (IsDBCSLeadByte(static_cast<BYTE>(name[i])) && i + 1 < name.size()) {
-      result.append(name, i, 2);
-      ++i;
-    } else if (name[i] != '\\') {
-      result += name[i];
-    }
+  for (size_t i = 0; i < name.size(); i += MbCharLength(name, i)) {
+    if (MbCharLength(name, i) == 2) result.append(name, i, 2);
+    else if (name[i] != '\\') result += name[i];
   }
   return result;
 }
