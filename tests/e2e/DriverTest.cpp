@@ -1,11 +1,13 @@
-// The driver's own reading of message boxes, which the scenarios rely on: a box of this
-// process shows each system icon, and the driver must name the one that is shown.
+// The driver's own means, which the scenarios rely on, tried on windows of this process: reading
+// message boxes (each system icon must be named right) and sending real input.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
 
+#include "Input.h"
 #include "WindowFinder.h"
 
 namespace e2e {
@@ -37,6 +39,66 @@ TEST(DriverTest, ReadsTheIconTextAndButtonsOfAMessageBox) {
     shower.join();
     ASSERT_NE(box, nullptr);
   }
+}
+
+// A top-level edit control and a button, run by a thread of their own as another program's
+// windows would be.
+class InputTarget {
+ public:
+  InputTarget() : thread_([this] { Run(); }) {
+    WaitUntil([this] { return ready_.load(); }, 10000);
+  }
+  ~InputTarget() {
+    if (edit_) ::PostMessageA(edit_, WM_CLOSE, 0, 0);
+    if (button_) ::PostMessageA(button_, WM_CLOSE, 0, 0);
+    ::PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
+    thread_.join();
+  }
+  HWND edit() const { return edit_; }
+  HWND button() const { return button_; }
+  int clicks() const { return clicks_; }
+
+ private:
+  void Run() {
+    threadId_ = ::GetCurrentThreadId();
+    edit_ = ::CreateWindowExA(0, "EDIT", "", WS_POPUP | WS_VISIBLE | WS_BORDER, 100, 100, 300, 40,
+                              nullptr, nullptr, nullptr, nullptr);
+    button_ = ::CreateWindowExA(0, "BUTTON", "push", WS_POPUP | WS_VISIBLE | BS_PUSHBUTTON, 500,
+                                300, 120, 60, nullptr, nullptr, nullptr, nullptr);
+    ready_ = true;
+    MSG msg;
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+      // A click on the pop-up button: pressed and released over it.
+      if (msg.hwnd == button_ && msg.message == WM_LBUTTONUP) ++clicks_;
+      ::TranslateMessage(&msg);
+      ::DispatchMessageA(&msg);
+    }
+    ::DestroyWindow(edit_);
+    ::DestroyWindow(button_);
+  }
+
+  std::atomic<bool> ready_{false};
+  std::atomic<int> clicks_{0};
+  HWND edit_ = nullptr;
+  HWND button_ = nullptr;
+  DWORD threadId_ = 0;
+  std::thread thread_;
+};
+
+TEST(DriverTest, SendsKeysAndClicksThatReachTheirWindows) {
+  InputTarget target;
+  ASSERT_NE(target.edit(), nullptr);
+  ASSERT_TRUE(BringToFront(target.edit()));
+  ::SetFocus(nullptr);
+  ASSERT_TRUE(ClickAt(150, 120));  // into the edit control, which takes the focus
+  ASSERT_TRUE(TypeText(L"ab1"));
+  ASSERT_TRUE(PressKey('C', false, true));  // Shift+C
+  EXPECT_TRUE(WaitUntil([&] { return TextOf(target.edit()) == "ab1C"; }, 5000))
+      << TextOf(target.edit());
+
+  ASSERT_TRUE(ClickAt(560, 330));
+  EXPECT_TRUE(WaitUntil([&] { return target.clicks() == 1; }, 5000)) << target.clicks();
+  ParkPointer();
 }
 
 }  // namespace
