@@ -14,8 +14,9 @@ bool ClickAt(int x, int y, bool right = false);
 // Presses and releases vk with the given modifiers held.
 bool PressKey(WORD vk, bool ctrl = false, bool shift = false, bool alt = false);
 // Types text as Unicode key events (the target sees the characters of its code page). Under
-// Wine 8 a window of the ANSI API receives Japanese characters typed this way as "・"; set
-// such text with WM_SETTEXT instead.
+// Wine 8 a program with an ANSI message loop hands each Japanese character to a system edit
+// control as two WM_CHAR bytes, which the control takes as two "・"; Windows joins them. Set
+// such text with WM_SETTEXT in tests.
 bool TypeText(const std::wstring& text);
 // Makes window the foreground window so that keys reach it.
 bool BringToFront(HWND window);
