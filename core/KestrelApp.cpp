@@ -113,27 +113,6 @@ int CKestrelApp::ExitInstance() {
   return CWinApp::ExitInstance();
 }
 
-bool CKestrelApp::BindPlumage(const char* entry) {
-  UnbindPlumage();
-  m_plumage = ::LoadLibraryA("Plumage.DLL");
-  if (!m_plumage) {
-    char error[256];
-    AfxMessageBox(GetErrorText(error, sizeof error, 0), MB_OK | MB_ICONEXCLAMATION);
-    return false;
-  }
-  m_plumageEntry = ::GetProcAddress(m_plumage, entry);
-  return true;
-}
-
-void CKestrelApp::UnbindPlumage() {
-  if (m_plumage && !::FreeLibrary(m_plumage)) {
-    char error[256];
-    AfxMessageBox(GetErrorText(error, sizeof error, 0), MB_OK | MB_ICONEXCLAMATION);
-  }
-  m_plumage = nullptr;
-  m_plumageEntry = nullptr;
-}
-
 bool CKestrelApp::ReadWinPos(WINDOWPLACEMENT* placement) const {
   return ParseWinPos(g_barOptions.GetString("WinPos", ""), ::GetSystemMetrics(SM_CXSCREEN),
                      ::GetSystemMetrics(SM_CYSCREEN), placement);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/PlumageLibrary.h"
 #include "framework/WinApp.h"
 
 // Kestrel's application object: start-up, exit, and the services the rest of
@@ -20,9 +21,11 @@ class CKestrelApp : public CWinApp {
 
   // Loads Plumage.DLL and looks up entry; false (after telling the user) when
   // the library cannot be loaded. The entry is empty when it is not exported.
-  bool BindPlumage(const char* entry);
-  FARPROC GetPlumageEntry() const { return m_plumageEntry; }
-  void UnbindPlumage();
+  bool BindPlumage(const char* entry) { return m_plumage.Bind(entry); }
+  FARPROC GetPlumageEntry() const { return m_plumage.GetEntry(); }
+  void UnbindPlumage() { m_plumage.Unbind(); }
+  // The settings library binding itself, for callers in the view and the launcher.
+  CPlumageLibrary& GetPlumageLibrary() { return m_plumage; }
 
   // [Common] WinPos: read into placement (false: use the default placement)
   // and written through the option cache when the rectangle is sound.
@@ -39,8 +42,7 @@ class CKestrelApp : public CWinApp {
   RECT DefaultFrameRect() const;
 
   std::string m_programFolder;
-  HMODULE m_plumage = nullptr;
-  FARPROC m_plumageEntry = nullptr;
+  CPlumageLibrary m_plumage;
   DWORD m_lastActivity = 0;
 };
 

@@ -1,0 +1,94 @@
+// Starts what buttons denote, runs a tab's buttons or offers them as a menu, takes files dropped
+// on or pasted into the current tab, copies buttons to the clipboard, and runs the settings
+// library's dialogs for a button, the tab order, the bar background and the visibility of tabs.
+// The view drives it through CLauncherHost.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "core/LauncherHost.h"
+#include "core/TabDataList.h"
+
+class CPlumageLibrary;
+class CTabData;
+
+// Messages the launcher posts to the view for action shortcuts.
+const UINT WM_RUN_TAB = WM_APP + 8;   // wParam visible index or -1, lParam hidden index or -1
+const UINT WM_TAB_MENU = WM_APP + 9;  // same parameters
+// WM_COMMAND identifier of "show tab n" (visible tabs first, then hidden ones).
+const UINT kShowTabCommand = 20000;
+// First identifier of a tab's button menu.
+const UINT kButtonMenuFirstId = 1000;
+// Frame commands and timer of the after-launch actions.
+const UINT kHideBarCommand = 32806;
+const UINT kAppExitCommand = 57665;
+const UINT_PTR kDropToBottomTimer = 198;
+const UINT kDropToBottomMs = 3000;
+// Style bits of the after-launch actions, checked in this order.
+const DWORD kStyleHideAfterLaunch = 0x40000;
+const DWORD kStyleExitAfterLaunch = 0x100000;
+const DWORD kStyleBottomAfterLaunch = 0x80000;
+// Reason code shown when a dropped file cannot be handed to a button.
+const int kOpenWithFailedReason = 99;
+
+class CLauncher {
+ public:
+  CLauncher(CTabDataList& model, CLauncherHost& host, CPlumageLibrary& plumage);
+  CLauncher(const CLauncher&) = delete;
+  CLauncher& operator=(const CLauncher&) = delete;
+
+  // Starts command (a system folder, an action shortcut, or anything the shell opens) with
+  // parameters (none for a click). The shell reports its own failures.
+  bool RunCommand(const std::string& command, const char* parameters = nullptr);
+  // A click on a cell or on a recently used item.
+  void LaunchButton(const std::string& command);
+  // WM_APP+8: runs every button of the tab (visible index, or hidden index when that is < 0).
+  void RunTab(int visibleIndex, int hiddenIndex);
+  // WM_APP+9: offers the tab's buttons as an icon menu and runs the chosen one.
+  void TabMenu(int visibleIndex, int hiddenIndex);
+
+  // Files dropped on the current tab at cell (-1: on empty space).
+  void DropFiles(const std::vector<std::string>& paths, int cell);
+  void DropFiles(const std::string& lineFeedSeparated, int cell);
+  // Inserts the clipboard's file list at the current cell, as a drop that never opens a file.
+  void PasteFiles();
+  // The current cell's command, or every non-blank cell of the current tab, to the clipboard.
+  bool CopyButton();
+  bool CopyAllButtons();
+  // A separator before the current cell, or at the end when there is none.
+  void NewSeparator();
+
+  // The settings library's dialogs; each does nothing when its preconditions fail, the library
+  // cannot be bound or the dialog is cancelled.
+  void ButtonProperties();
+  void TabOrder();
+  void BarBackground();
+  void ShowHideTabs();
+
+  // Hands one dropped file to the button's program, or copies or moves it into the button's
+  // folder. Exposed for the view's drop handling and for tests.
+  void OpenDroppedFile(const CBtnData& button, const std::string& dropped);
+  // Copies or moves dropped into the folder target denotes, after asking; false when target is
+  // no folder with a file-system path.
+  bool CopyOrMoveIntoFolder(const std::string& target, const std::string& dropped);
+
+ private:
+  enum class ActionResult { kNotHandled, kHandled };
+  ActionResult RunActionShortcut(const std::string& command);
+  void AfterLaunch();
+  CTabData* ChooseTab(int visibleIndex, int hiddenIndex) const;
+  bool IsCurrentTab(const CTabData* tab) const;
+  // Inserts paths at cell of tab as a drop does (the open-with case excepted).
+  void InsertPaths(CTabData& tab, const std::vector<std::string>& paths, int cell);
+  void ShowCannotOpen(const std::string& dropped, const std::string& command);
+  // Binds entry; false when the library did not load or lacks the entry (a cancelled dialog).
+  bool BindEntry(const char* entry);
+  void EndDialog();
+
+  CTabDataList& m_model;
+  CLauncherHost& m_host;
+  CPlumageLibrary& m_plumage;
+};

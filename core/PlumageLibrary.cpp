@@ -1,0 +1,39 @@
+#include "core/PlumageLibrary.h"
+
+#include "core/ErrorText.h"
+#include "framework/WinApp.h"
+
+CPlumageLibrary::CPlumageLibrary(std::string fileName) : m_fileName(std::move(fileName)) {}
+
+CPlumageLibrary::~CPlumageLibrary() {
+  // Nothing of the library stays loaded past its owner, and no box opens at exit.
+  if (m_module) ::FreeLibrary(m_module);
+}
+
+bool CPlumageLibrary::Bind(const char* entry) {
+  Unbind();
+  m_module = ::LoadLibraryA(m_fileName.c_str());
+  if (!m_module) {
+    ReportLastError();
+    return false;
+  }
+  m_entry = entry ? ::GetProcAddress(m_module, entry) : nullptr;
+  return true;
+}
+
+void CPlumageLibrary::Unbind() {
+  if (m_module && !::FreeLibrary(m_module)) ReportLastError();
+  m_module = nullptr;
+  m_entry = nullptr;
+}
+
+void CPlumageLibrary::ReportLastError() {
+  char error[256];
+  GetErrorText(error, sizeof error, 0);
+  UINT type = MB_OK | MB_ICONEXCLAMATION;
+  if (m_reporter) {
+    m_reporter(error, type);
+  } else {
+    AfxMessageBox(error, type);
+  }
+}
