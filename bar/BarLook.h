@@ -1,0 +1,32 @@
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+// The options the bar is laid out and painted with, as the frame holds them
+// (its running style word, the button font, the border copies, the system
+// image lists). Without a frame the option defaults apply.
+struct BarLook {
+  DWORD style = 0x82DC;
+  int fontHeight = 10;        // 0 when text is not shown
+  HFONT font = nullptr;       // borrowed; none means the stock GUI font
+  int btnTxtWidth = 8;
+  int btnTxtDraw = 0x8001;
+  int borderX = 5;
+  int borderY = 5;
+  int frmBorderX = 5;
+  int frmBorderY = 5;
+  int tabHightAdj = 0;
+  HIMAGELIST largeImages = nullptr;  // borrowed system image lists
+  HIMAGELIST smallImages = nullptr;
+
+  // The frame's current options, or the defaults when there is no frame.
+  static BarLook Current();
+  HIMAGELIST ImagesForStyle() const { return (style & 0x200) ? largeImages : smallImages; }
+  HFONT FontOrStock() const {
+    return font ? font : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+  }
+};
+
+// The system image lists (large or small icons), asked from the shell once.
+HIMAGELIST SystemImageList(bool large);
