@@ -119,7 +119,8 @@ OpenWithCommand BuildOpenWithCommand(const std::string& command, bool fromAssoci
   }
   size_t exe = FindExe(text);
   if (exe == std::string::npos) {
-    result.kind = OpenWithKind::kNoProgram;
+    bool unfilled = text.find(kUnfilled) != std::string::npos;
+    result.kind = unfilled ? OpenWithKind::kCannotFormat : OpenWithKind::kNoProgram;
     return result;
   }
   result.program = text.substr(0, exe + 4);

@@ -49,22 +49,23 @@ class CPlumageLibrary {
   using Reporter = std::function<int(const char* text, UINT type)>;
 
   explicit CPlumageLibrary(std::string fileName = "Plumage.DLL");
-  ~CPlumageLibrary();
+  virtual ~CPlumageLibrary();
   CPlumageLibrary(const CPlumageLibrary&) = delete;
   CPlumageLibrary& operator=(const CPlumageLibrary&) = delete;
 
   // Loads the library by name (the system's search) and looks entry up by name. False, after
   // telling the user, when the library does not load; the entry stays empty when the library
   // does not export it, and a caller then behaves as after a cancelled dialog.
-  bool Bind(const char* entry);
+  virtual bool Bind(const char* entry);
   // Frees the library (telling the user when that fails) and forgets handle and entry.
-  void Unbind();
+  virtual void Unbind();
 
-  bool IsBound() const { return m_module != nullptr; }
-  FARPROC GetEntry() const { return m_entry; }
+  // Virtual so that tests can bind entries of their own without a library file.
+  virtual bool IsBound() const { return m_module != nullptr; }
+  virtual FARPROC GetEntry() const { return m_entry; }
   template <typename Proc>
   Proc GetEntryAs() const {
-    return reinterpret_cast<Proc>(reinterpret_cast<void*>(m_entry));
+    return reinterpret_cast<Proc>(reinterpret_cast<void*>(GetEntry()));
   }
 
   void SetReporter(Reporter reporter) { m_reporter = std::move(reporter); }

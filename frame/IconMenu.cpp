@@ -7,15 +7,9 @@
 #include "core/BtnData.h"
 #include "core/ShellLink.h"
 #include "core/TargetInfo.h"
-#include "frame/MainFrame.h"
 #include "frame/SubclassWnd.h"
 
 namespace {
-
-bool FrameWantsLargeIcons() {
-  CMainFrame* frame = GetMainFrame();
-  return frame && frame->IsLargeIcons();
-}
 
 // Serves the menu's measuring and drawing from its owner while it is tracked.
 class COwnerDrawHook : public CSubclassWnd {
@@ -40,10 +34,9 @@ class COwnerDrawHook : public CSubclassWnd {
 
 }  // namespace
 
-CIconMenu::CIconMenu() : CIconMenu(FrameWantsLargeIcons()) {}
-
-CIconMenu::CIconMenu(bool largeIcons)
+CIconMenu::CIconMenu(bool largeIcons, HIMAGELIST images)
     : m_largeIcons(largeIcons),
+      m_images(images),
       m_iconSize(::GetSystemMetrics(largeIcons ? SM_CXICON : SM_CXSMICON)) {
   CreatePopupMenu();
   NONCLIENTMETRICSA metrics{};
@@ -122,11 +115,8 @@ bool CIconMenu::MeasureItem(MEASUREITEMSTRUCT& measure) const {
 }
 
 HIMAGELIST CIconMenu::ImageList() const {
-  if (CMainFrame* frame = GetMainFrame()) {
-    HIMAGELIST list = m_largeIcons ? frame->GetLargeImageList() : frame->GetSmallImageList();
-    if (list) return list;
-  }
-  // Without a frame: the same system list, asked of the shell.
+  if (m_images) return m_images;
+  // Without the frame's: the same system list, asked of the shell.
   SHFILEINFOA info{};
   return reinterpret_cast<HIMAGELIST>(::SHGetFileInfoA(
       "C:\\", 0, &info, sizeof info,
@@ -205,8 +195,9 @@ UINT CIconMenu::Track(HWND owner, POINT point) {
   return chosen;
 }
 
-UINT TrackButtonIconMenu(HWND owner, const std::vector<ButtonMenuItem>& items) {
-  CIconMenu menu;
+UINT TrackButtonIconMenu(HWND owner, const std::vector<ButtonMenuItem>& items, bool largeIcons,
+                         HIMAGELIST images) {
+  CIconMenu menu(largeIcons, images);
   for (const auto& item : items) menu.AppendButton(item.button, item.id);
   POINT cursor{};
   ::GetCursorPos(&cursor);

@@ -27,10 +27,9 @@ class CIconMenu : public CMenu {
     int imageIndex = -1;  // in the frame's system image list, -1 for none
   };
 
-  // Icons of the size the frame's style asks for (large with style bit 0x200).
-  explicit CIconMenu(bool largeIcons);
-  // Large icons as the running frame says; small when there is no frame.
-  CIconMenu();
+  // Icons of the size the frame's style asks for (large with style bit 0x200), drawn from the
+  // frame's system image list of that size (the shell's own when none is given).
+  explicit CIconMenu(bool largeIcons, HIMAGELIST images = nullptr);
   ~CIconMenu();
 
   // id != 0: an item with the button's name and the icon of its target; id == 0: a separator.
@@ -55,12 +54,15 @@ class CIconMenu : public CMenu {
   HIMAGELIST ImageList() const;
 
   bool m_largeIcons;
+  HIMAGELIST m_images;
   int m_iconSize;
   CFont m_font;
   SIZE m_charM{};  // the text "M" in the menu font, measured once
   std::vector<std::unique_ptr<Item>> m_items;
 };
 
-// Shows a tab's buttons as an icon menu at the cursor, owned by owner; the chosen identifier or
-// 0. The view's CLauncherHost::TrackButtonMenu is this.
-UINT TrackButtonIconMenu(HWND owner, const std::vector<ButtonMenuItem>& items);
+// Shows a tab's buttons as an icon menu at the cursor, owned by owner (the frame); the chosen
+// identifier or 0. The view's CLauncherHost::TrackButtonMenu is this, with the frame's icon size
+// and image list.
+UINT TrackButtonIconMenu(HWND owner, const std::vector<ButtonMenuItem>& items, bool largeIcons,
+                         HIMAGELIST images);
