@@ -32,7 +32,7 @@ void RemoveTree(const std::string& folder) {
 
 }  // namespace
 
-ProgramFolder::ProgramFolder() {
+ProgramFolder::ProgramFolder(const std::string& nameSuffix) {
   char temp[MAX_PATH];
   DWORD length = ::GetTempPathA(sizeof temp, temp);
   if (length == 0 || length >= sizeof temp) return;
@@ -40,7 +40,7 @@ ProgramFolder::ProgramFolder() {
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string candidate = std::string(temp) + "kestrel-e2e-" +
                             std::to_string(::GetCurrentProcessId()) + "-" +
-                            std::to_string(++counter);
+                            std::to_string(++counter) + nameSuffix;
     if (::CreateDirectoryA(candidate.c_str(), nullptr)) {
       path_ = candidate + "\\";
       return;

@@ -10,8 +10,9 @@ namespace e2e {
 
 class ProgramFolder {
  public:
-  // Creates an empty folder under the temporary folder.
-  ProgramFolder();
+  // Creates an empty folder under the temporary folder, its name ending with nameSuffix
+  // (spaces, Japanese characters).
+  explicit ProgramFolder(const std::string& nameSuffix = "");
   // Removes the folder with everything in it.
   ~ProgramFolder();
   ProgramFolder(const ProgramFolder&) = delete;

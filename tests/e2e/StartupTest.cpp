@@ -227,5 +227,36 @@ TEST_F(StartupTest, DamagedSettingsFileStillGivesABarThatClosesCleanly) {
   EXPECT_EQ(folder_.IniValue("Tab1", "Desc").size(), 1u << 20);
 }
 
+TEST_F(StartupTest, ProgramFolderWithSpacesAndJapaneseNameIsFound) {
+  // A space, and characters whose second byte in code page 932 is the byte of a backslash.
+  const std::string suffix = " ソ表能";
+  {
+    ProgramFolder folder(suffix);
+    ASSERT_TRUE(folder.Created());
+    ASSERT_TRUE(folder.AddKestrel());
+    ASSERT_TRUE(
+        folder.WriteIni("[Common]\r\nTrans=10\r\nWinPos=0:1:-1:-1:-1:-1:100:200:700:240\r\n"));
+    AppProcess bar = folder.Start();
+    HWND frame = bar.WaitForFrame();
+    ASSERT_NE(frame, nullptr) << "exit code " << bar.ExitCode();
+    // The stored placement proves that the settings file of this folder was read.
+    EXPECT_EQ(RectText(WindowRectOf(frame)), RectText({100, 200, 700, 240}));
+    EXPECT_TRUE(bar.CloseFrame());
+  }
+  {
+    ProgramFolder folder(suffix);
+    ASSERT_TRUE(folder.AddKestrel());
+    ASSERT_TRUE(folder.AddFakeHatchling());
+    ASSERT_TRUE(folder.WriteIni("[Common]\r\nTrans=9\r\n"));
+    AppProcess bar = folder.Start();
+    EXPECT_TRUE(bar.WaitForExit());
+    ASSERT_TRUE(
+        WaitUntil([&folder] { return folder.Exists("Hatchling.ran"); }, kHatchlingTimeoutMs))
+        << "the setup tool of this folder was not started";
+    EXPECT_NE(folder.ReadFileBytes("Hatchling.ran").find(folder.PathOf("Hatchling.exe")),
+              std::string::npos);
+  }
+}
+
 }  // namespace
 }  // namespace e2e
