@@ -7,8 +7,9 @@
 #include "bar/BarPaint.h"
 #include "core/Globals.h"
 #include "core/MbString.h"
-#include "frame/MainFrame.h"
+#include "bar/FrameLink.h"
 #include "frame/SubclassWnd.h"
+#include "framework/GdiObject.h"
 
 const char CBtnPanel::kClassName[] = "KestrelBtnPanel";
 
@@ -120,7 +121,7 @@ LRESULT CBtnPanel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 int CBtnPanel::OnCreate() {
-  if (CMainFrame* frame = GetMainFrame()) HookFrameWindow(frame->GetSafeHwnd());
+  HookFrameWindow(GetFrameWindow());
   return 0;
 }
 
@@ -137,7 +138,7 @@ void CBtnPanel::HookFrameWindow(HWND frame) {
 }
 
 void CBtnPanel::StartBarMove() {
-  if (CMainFrame* frame = GetMainFrame()) frame->BeginHoldToMove(m_hWnd);
+  BeginFrameHoldToMove(m_hWnd);
 }
 
 // ---------------------------------------------------------------------------
