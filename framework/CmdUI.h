@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+// Sent at idle time to every child of the main window so controls can update
+// their enabled states.
+const UINT WM_IDLEUPDATECMDUI = 0x0363;
+
 // The state of one menu item, asked of the view and then the frame when its
 // popup opens. An item whose command nobody claims is shown disabled.
 class CCmdUI {
