@@ -1,0 +1,200 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bar/RenameEdit.h"
+#include "bar/TabItem.h"
+#include "bar/TabLayout.h"
+#include "framework/CmdUI.h"
+#include "framework/GdiObject.h"
+#include "framework/Wnd.h"
+
+// Notification codes the strip sends its parent in WM_NOTIFY.
+namespace tabstrip {
+enum Code : UINT {
+  kTabSelected = 1,    // index, tab: a click selected another tab
+  kRecentClicked = 2,  // index, item, text: a recently-used item was clicked
+  kContextMenu = 3,    // index, tab, kind; a non-zero result means handled
+  kRenamed = 4,        // index (the selected tab), text: a rename ended
+  kTabMoved = 5,       // a tab move or copy finished
+};
+// Where a context menu was asked for (kind of kContextMenu).
+enum Kind : int { kOnStrip = 0, kOnArrows = 1, kOnPanelScrollBar = 2, kOnRecent = 3 };
+}  // namespace tabstrip
+
+// The record of every strip notification; fields a code does not use are
+// zero. hdr carries the strip's window and control ID.
+struct NMTABSTRIP {
+  NMHDR hdr;
+  int index;
+  CTabItem* tab;
+  int kind;
+  const char* text;
+  void* item;  // the recently-used strip's item, for its codes
+};
+
+// The view forwards the panel's progress reports here (wParam 0: start with
+// lParam steps, 1: step, 2: remove).
+const UINT WM_TAB_PROGRESS = WM_APP + 0x61;
+
+// The strip of tabs along one edge of the bar view, with the arrows that
+// scroll the tabs, the panel's scroll bar, the slot of the recently-used
+// strip, the splitter between tabs and scroll bar, and the rename edit. It
+// reports everything to its parent and never changes the model itself.
+class CTabStrip : public CWnd {
+ public:
+  static constexpr UINT kControlId = 1000;
+  static constexpr UINT kArrowsId = 1;
+  static constexpr UINT kPanelScrollBarId = 2;
+  static constexpr UINT kRecentId = 3;
+  static const char kClassName[];
+
+  CTabStrip();
+  ~CTabStrip() override;
+
+  BOOL Create(HWND parent, const RECT& rect, UINT id = kControlId);
+
+  // Tabs (indices from 0 in tab order; invalid ones are ignored).
+  int AddTab(const std::string& name, uint32_t color, uint32_t textColor, bool relayout = true);
+  int InsertTab(int index, const std::string& name, uint32_t color, uint32_t textColor,
+                bool relayout = true);
+  int SetTabName(int index, const std::string& name);
+  void SetTabColours(int index, uint32_t color, uint32_t textColor);
+  void RemoveTab(int index);
+  void RemoveAllTabs();
+  CTabItem* GetTab(int index) const;
+  int GetTabCount() const { return static_cast<int>(m_tabs.size()); }
+  int GetSelected() const { return m_selected; }
+  int Select(int index);
+  void EnsureVisible(int index);
+  // The tab under point (client coordinates); the earlier tab wins where
+  // two overlap. -1 for none.
+  int HitTest(POINT point) const;
+
+  // textMode 0: automatic width; else bit 2 fixed width of fixedChars
+  // average characters, with bit 0x10 right-aligned and bit 8 left-aligned
+  // overflow (neither: end ellipsis). share > 0 becomes the splitter share.
+  void SetTextOptions(double share, int textMode, int fixedChars, bool relayout);
+  // Re-reads the orientation, re-creates the fonts and re-places the children.
+  void Reorient();
+  void ShowPanelScrollBar(bool show);
+  bool IsPanelScrollBarShown() const { return m_scrollShown; }
+  HWND GetPanelScrollBar() const { return m_panelScrollBar; }
+  HWND GetArrows() const { return m_arrows; }
+  void BeginRename(int index);
+  bool IsRenaming() const { return m_renaming; }
+  // Ends a running rename as losing the focus would.
+  void EndRename();
+  void SetEmblem(const std::string& text);
+  double SplitterShare() const { return m_share; }
+
+  // Idle-time state of the arrows and the panel scroll bar's arrows.
+  void OnIdleUpdate();
+  // Called with the strip's window when a press on it should start moving
+  // the whole bar (the frame's press-and-hold gesture).
+  void SetBarMoveHandler(std::function<void(HWND)> handler) { m_barMove = std::move(handler); }
+
+  // Paints the tabs, the emblem and the splitter (not the background).
+  void Paint(HDC dc);
+
+  // State for the view and for tests.
+  tablayout::Orientation GetOrientation() const { return m_orientation; }
+  int GetScrollOffset() const { return m_scrollOffset; }
+  int GetMaxScroll() const { return m_maxScroll; }
+  const tablayout::Placement& GetPlacement() const { return m_placement; }
+  // The collapsed slot of the recently-used strip (client coordinates).
+  RECT GetRecentSlot() const;
+  RECT GetSplitterRect() const;
+  HWND GetTabTooltip() const { return m_tooltip; }
+  HWND GetProgressBar() const { return m_progress; }
+  HWND GetRenameEdit() const { return m_renameEdit ? m_renameEdit->GetSafeHwnd() : nullptr; }
+  bool IsFixedWidth() const { return m_fixedWidth; }
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  int OnCreate();
+  void OnDestroy();
+  void OnSize();
+  void OnPaint();
+  void OnLButtonDown(POINT point);
+  void OnMouseMove(POINT point);
+  void OnLButtonUp();
+  BOOL OnSetCursor();
+  LRESULT OnContextMenu(HWND source, LPARAM lParam);
+  LRESULT OnNotify(const NMHDR& header, LPARAM lParam);
+  void OnScroll(WPARAM wParam, HWND control);
+  void OnProgress(WPARAM action, LPARAM count);
+  void RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam);
+
+  // Geometry.
+  int Length() const;     // the client length along the strip
+  int Thickness() const;  // the client size across it
+  int TabThickness() const;
+  RECT AlongRect(int start, int length) const;  // full-thickness band
+  int Along(POINT point) const {
+    return m_orientation == tablayout::kHorizontal ? point.x : point.y;
+  }
+  void CreateFonts();
+  void CreateScrollBars();
+  void PlaceChildren();
+  void Layout();
+  void MeasureTab(CTabItem& tab, HDC dc) const;
+  void InvalidateMeasures();
+  void InvalidateTab(int index);
+  void SetScrollOffset(int offset);
+  bool OnSplitter(POINT point) const;
+  void CollapseRecent();
+
+  // Painting.
+  void PaintTab(HDC dc, const CTabItem& tab, bool selected) const;
+  void PaintTabText(HDC dc, const CTabItem& tab, bool selected) const;
+  void PaintRotatedText(HDC dc, const std::string& text, const RECT& box, int width,
+                        int align) const;
+  void PaintEmblem(HDC dc, int lastFarEdge) const;
+
+  // Text shown by the tooltip and the rename edit.
+  void UpdateTooltip(POINT point);
+  void CreateTooltip();
+  void DestroyTooltip();
+  void OnRenameEnded(const char* text);
+  void SendNotify(NMTABSTRIP& record, UINT code) const;
+  LRESULT SendNotifyResult(NMTABSTRIP& record, UINT code) const;
+
+  std::vector<std::unique_ptr<CTabItem>> m_tabs;
+  int m_selected = -1;
+  int m_scrollOffset = 0;
+  int m_maxScroll = 0;
+  tablayout::Orientation m_orientation = tablayout::kHorizontal;
+  tablayout::Placement m_placement;
+  bool m_fixedWidth = false;
+  int m_fixedChars = 6;
+  UINT m_overflowFormat = DT_END_ELLIPSIS | DT_CENTER;
+  bool m_measuresValid = false;
+  CFont m_font;
+  CFont m_selectedFont;
+  int m_averageCharWidth = 0;
+  HWND m_arrows = nullptr;  // children: destroyed with the strip
+  HWND m_panelScrollBar = nullptr;
+  bool m_scrollShown = false;
+  double m_share = 0.4;
+  bool m_splitterDragging = false;
+  std::string m_emblem;
+  int m_emblemWidth = -1;  // measured with the normal font; -1 not yet
+  HWND m_tooltip = nullptr;
+  int m_tooltipTab = -1;
+  std::unique_ptr<CRenameEdit> m_renameEdit;
+  bool m_renaming = false;
+  HWND m_progress = nullptr;
+  UINT m_arrowState = ~0u;  // last EnableScrollBar states
+  UINT m_panelArrowState = ~0u;
+  bool m_destroying = false;
+  std::function<void(HWND)> m_barMove;
+};

@@ -1,0 +1,233 @@
+// The tab strip's message map: creation, size, mouse, scrolling, context
+// menus and the notifications of its children.
+#include "bar/TabStrip.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/Globals.h"
+
+namespace {
+bool IsProtected() { return g_barOptions.GetInt("Protects", 0) == 1; }
+
+POINT PointOf(LPARAM lParam) {
+  return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+}  // namespace
+
+LRESULT CTabStrip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (m_tooltip && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST &&
+      message != WM_LBUTTONDBLCLK && message != WM_RBUTTONDBLCLK && message != WM_MBUTTONDBLCLK)
+    RelayToTooltip(message, wParam, lParam);
+  switch (message) {
+    case WM_CREATE:
+      return OnCreate();
+    case WM_DESTROY:
+      OnDestroy();
+      break;
+    case WM_SIZE:
+      OnSize();
+      return 0;
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_LBUTTONDOWN:
+      OnLButtonDown(PointOf(lParam));
+      return 0;
+    case WM_MOUSEMOVE:
+      OnMouseMove(PointOf(lParam));
+      return 0;
+    case WM_LBUTTONUP:
+      OnLButtonUp();
+      return 0;
+    case WM_CAPTURECHANGED:
+      m_splitterDragging = false;
+      break;
+    case WM_SETCURSOR:
+      if (reinterpret_cast<HWND>(wParam) == m_hWnd && LOWORD(lParam) == HTCLIENT && OnSetCursor())
+        return TRUE;
+      break;
+    case WM_CONTEXTMENU:
+      return OnContextMenu(reinterpret_cast<HWND>(wParam), lParam);
+    case WM_NOTIFY:
+      return OnNotify(*reinterpret_cast<const NMHDR*>(lParam), lParam);
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      OnScroll(wParam, reinterpret_cast<HWND>(lParam));
+      return 0;
+    case WM_PARENTNOTIFY:
+      if (LOWORD(wParam) == WM_CREATE) EndRename();
+      break;
+    case WM_IDLEUPDATECMDUI:
+      OnIdleUpdate();
+      return 0;
+    case WM_TAB_PROGRESS:
+      OnProgress(wParam, lParam);
+      return 0;
+    default:
+      break;
+  }
+  return CWnd::WindowProc(message, wParam, lParam);
+}
+
+int CTabStrip::OnCreate() {
+  m_orientation =
+      tablayout::OrientationFromStyle(static_cast<DWORD>(g_barOptions.GetInt("Style", 0x82DC)));
+  CreateFonts();
+  CreateScrollBars();
+  if (m_fixedWidth) CreateTooltip();
+  PlaceChildren();
+  Layout();
+  return 0;
+}
+
+void CTabStrip::OnDestroy() {
+  // A rename edit that ends because its window goes away must not report.
+  m_destroying = true;
+  DestroyTooltip();
+  if (m_progress) ::DestroyWindow(m_progress);
+  m_progress = nullptr;
+}
+
+void CTabStrip::OnSize() {
+  EndRename();
+  // The fonts follow the thickness, which the view sets through the size.
+  CreateFonts();
+  PlaceChildren();
+  Layout();
+  ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+void CTabStrip::OnLButtonDown(POINT point) {
+  EndRename();
+  if (OnSplitter(point)) {
+    ::SetCapture(m_hWnd);
+    m_splitterDragging = true;
+    CollapseRecent();
+    return;
+  }
+  int hit = HitTest(point);
+  if (hit == m_selected && hit >= 0) return;
+  if (hit < 0) {
+    if (m_barMove) m_barMove(m_hWnd);
+    return;
+  }
+  Select(hit);
+  NMTABSTRIP record{};
+  record.index = hit;
+  record.tab = GetTab(hit);
+  SendNotify(record, tabstrip::kTabSelected);
+}
+
+void CTabStrip::OnMouseMove(POINT point) {
+  if (m_splitterDragging) {
+    if (::GetCapture() != m_hWnd) {
+      m_splitterDragging = false;
+      return;
+    }
+    m_share = tablayout::ShareForSplitterAt(Along(point), Length());
+    PlaceChildren();
+    Layout();
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+    return;
+  }
+  UpdateTooltip(point);
+}
+
+void CTabStrip::OnLButtonUp() {
+  if (!m_splitterDragging) return;
+  m_splitterDragging = false;
+  if (::GetCapture() == m_hWnd) ::ReleaseCapture();
+}
+
+BOOL CTabStrip::OnSetCursor() {
+  POINT cursor;
+  if (!::GetCursorPos(&cursor)) return FALSE;
+  ::ScreenToClient(m_hWnd, &cursor);
+  if (!m_splitterDragging && !OnSplitter(cursor)) return FALSE;
+  bool horizontal = m_orientation == tablayout::kHorizontal;
+  ::SetCursor(::LoadCursorA(nullptr, horizontal ? IDC_SIZEWE : IDC_SIZENS));
+  return TRUE;
+}
+
+LRESULT CTabStrip::OnContextMenu(HWND source, LPARAM lParam) {
+  HWND recent = ::GetDlgItem(m_hWnd, kRecentId);
+  if (IsProtected() || (recent && source == recent))
+    return Default(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(source), lParam);
+  NMTABSTRIP record{};
+  record.index = -1;
+  record.kind = tabstrip::kOnStrip;
+  if (source && (source == m_arrows || source == m_panelScrollBar)) {
+    record.kind = source == m_arrows ? tabstrip::kOnArrows : tabstrip::kOnPanelScrollBar;
+    record.index = record.kind;
+  } else {
+    POINT point = PointOf(lParam);
+    if (lParam == -1) ::GetCursorPos(&point);  // from the keyboard
+    ::ScreenToClient(m_hWnd, &point);
+    if (!OnSplitter(point)) {
+      record.index = HitTest(point);
+      record.tab = GetTab(record.index);
+    }
+  }
+  if (SendNotifyResult(record, tabstrip::kContextMenu)) return 0;
+  return Default(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(source), lParam);
+}
+
+LRESULT CTabStrip::OnNotify(const NMHDR& header, LPARAM lParam) {
+  if (m_tooltip && header.hwndFrom == m_tooltip && header.code == TTN_GETDISPINFOA) {
+    auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
+    info->lpszText = info->szText;
+    info->szText[0] = '\0';
+    // The truncated tab the mouse last moved onto.
+    CTabItem* tab = GetTab(m_tooltipTab);
+    if (tab && tab->IsTruncated()) {
+      const std::string& name = tab->GetName();
+      size_t length = tablayout::MbPrefixLength(name.c_str(), name.size(), sizeof info->szText - 1);
+      std::memcpy(info->szText, name.data(), length);
+      info->szText[length] = '\0';
+    }
+    return 0;
+  }
+  if (m_renameEdit && header.hwndFrom == m_renameEdit->GetSafeHwnd() &&
+      header.code == CRenameEdit::kEndedCode) {
+    OnRenameEnded(reinterpret_cast<const NMRENAMEEDIT*>(lParam)->text);
+    return 0;
+  }
+  return CWnd::WindowProc(WM_NOTIFY, header.idFrom, lParam);
+}
+
+void CTabStrip::OnScroll(WPARAM wParam, HWND control) {
+  EndRename();
+  UINT code = LOWORD(wParam);
+  if (control && control == m_arrows) {
+    SetScrollOffset(
+        tablayout::ScrollOffsetAfter(static_cast<int>(code), m_scrollOffset, m_maxScroll));
+    return;
+  }
+  if (!control || control != m_panelScrollBar) return;
+  HWND parent = ::GetParent(m_hWnd);
+  if (!parent) return;
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_ALL;
+  ::GetScrollInfo(control, SB_CTL, &info);
+  if (code == SB_THUMBTRACK) {
+    // The view scrolls in line steps only: one per unit the thumb moved.
+    // The message carries 16 bits of the position; larger ranges need the
+    // tracking position itself.
+    int from = info.nPos;
+    int to = info.nMax <= 0xFFFF ? static_cast<int>(HIWORD(wParam)) : info.nTrackPos;
+    to = std::max(info.nMin, std::min(to, info.nMax));
+    int direction = to > from ? 1 : -1;
+    UINT step = direction > 0 ? SB_LINERIGHT : SB_LINELEFT;
+    for (int pos = from; pos != to && ::IsWindow(control); pos += direction) {
+      ::SendMessageA(parent, WM_HSCROLL, MAKEWPARAM(step, 1), reinterpret_cast<LPARAM>(control));
+      ::SetScrollPos(control, SB_CTL, pos + direction, TRUE);
+    }
+    return;
+  }
+  ::SendMessageA(parent, WM_HSCROLL, MAKEWPARAM(code, HIWORD(wParam)),
+                 reinterpret_cast<LPARAM>(control));
+}
