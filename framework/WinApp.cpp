@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "framework/CmdUI.h"
 #include "framework/Wnd.h"
 
 namespace {
@@ -26,19 +25,7 @@ BOOL CWinApp::PreTranslateMessage(MSG* msg) {
   return FALSE;
 }
 
-namespace {
-BOOL CALLBACK SendIdleUpdate(HWND window, LPARAM) {
-  ::SendMessageA(window, WM_IDLEUPDATECMDUI, TRUE, 0);
-  return TRUE;
-}
-}  // namespace
-
-BOOL CWinApp::OnIdle(LONG count) {
-  // Controls bring their enabled states up to date once per idle period.
-  if (count == 0 && m_pMainWnd && m_pMainWnd->GetSafeHwnd())
-    ::EnumChildWindows(m_pMainWnd->GetSafeHwnd(), SendIdleUpdate, 0);
-  return FALSE;
-}
+BOOL CWinApp::OnIdle(LONG) { return FALSE; }
 
 int CWinApp::Run() {
   MSG msg{};
