@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "bar/BarLook.h"
+#include "bar/FrameLink.h"
 #include "core/Globals.h"
 
 namespace {
@@ -15,8 +17,14 @@ const DWORD kAnimateStyle = 0x400;
 const int kMaxFixedChars = 1000;
 const int kMaxTabThickness = 0x7FFF;
 
-DWORD CurrentStyle() {
-  return static_cast<DWORD>(g_barOptions.GetInt("Style", static_cast<int>(kDefaultStyle)));
+BarLook FrameLook() {
+  BarLook look;
+  if (!ReadFrameLook(look)) {
+    // No frame (a test): the settings file's values.
+    look.style = static_cast<DWORD>(g_barOptions.GetInt("Style", static_cast<int>(kDefaultStyle)));
+    look.tabHightAdj = g_barOptions.GetInt("TabHightAdj", 0);
+  }
+  return look;
 }
 }  // namespace
 
@@ -126,7 +134,7 @@ void CTabStrip::EnsureVisible(int index) {
   int target = tablayout::EnsureVisibleOffset(nearEdge, farEdge, m_scrollOffset, m_maxScroll,
                                               m_placement.tabStart, m_placement.tabEnd);
   if (target == m_scrollOffset) return;
-  if (CurrentStyle() & kAnimateStyle) {
+  if (StyleWord() & kAnimateStyle) {
     int step = std::abs(target - m_scrollOffset) / 20;
     if (step != 0) {
       while (std::abs(target - m_scrollOffset) > step) {
@@ -173,7 +181,7 @@ void CTabStrip::SetTextOptions(double share, int textMode, int fixedChars, bool 
 
 void CTabStrip::Reorient() {
   EndRename();
-  tablayout::Orientation orientation = tablayout::OrientationFromStyle(CurrentStyle());
+  tablayout::Orientation orientation = tablayout::OrientationFromStyle(StyleWord());
   bool changed = orientation != m_orientation;
   m_orientation = orientation;
   CreateFonts();
@@ -214,8 +222,10 @@ int CTabStrip::Thickness() const {
   return m_orientation == tablayout::kHorizontal ? client.bottom : client.right;
 }
 
+DWORD CTabStrip::StyleWord() { return FrameLook().style; }
+
 int CTabStrip::TabThickness() const {
-  int adjust = g_barOptions.GetInt("TabHightAdj", 0);
+  int adjust = FrameLook().tabHightAdj;
   long long thickness = static_cast<long long>(adjust) + ::GetSystemMetrics(SM_CYHSCROLL);
   return static_cast<int>(std::max(0LL, std::min<long long>(thickness, kMaxTabThickness)));
 }
@@ -257,6 +267,12 @@ void CTabStrip::CreateFonts() {
   font.lfEscapement = angle;
   font.lfOrientation = angle;
   m_font.Attach(::CreateFontIndirectA(&font));
+  // An edit control cannot show rotated text: the rename edit of a vertical
+  // strip gets the same font upright.
+  LOGFONTA upright = font;
+  upright.lfEscapement = upright.lfOrientation = 0;
+  m_editFont.Attach(angle ? ::CreateFontIndirectA(&upright) : nullptr);
+  m_fontThickness = Thickness();
   font.lfWeight = FW_BOLD;
   font.lfUnderline = TRUE;
   m_selectedFont.Attach(::CreateFontIndirectA(&font));
@@ -378,7 +394,9 @@ void CTabStrip::BeginRename(int index) {
   EndRename();
   m_renameEdit = std::make_unique<CRenameEdit>();
   m_renaming = true;
-  if (!m_renameEdit->Start(m_hWnd, tab->GetRect(), m_font.GetSafeHandle(), tab->GetName())) {
+  if (!m_renameEdit->Start(m_hWnd, tab->GetRect(),
+                           m_editFont ? m_editFont.GetSafeHandle() : m_font.GetSafeHandle(),
+                           tab->GetName())) {
     m_renaming = false;
     m_renameEdit.reset();
   }

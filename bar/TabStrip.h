@@ -97,7 +97,7 @@ class CTabStrip : public CWnd {
   // Idle-time state of the arrows and the panel scroll bar's arrows.
   void OnIdleUpdate();
   // Called with the strip's window when a press on it should start moving
-  // the whole bar (the frame's press-and-hold gesture).
+  // the whole bar; without a handler the frame's press-and-hold gesture starts.
   void SetBarMoveHandler(std::function<void(HWND)> handler) { m_barMove = std::move(handler); }
 
   // Paints the tabs, the emblem and the splitter (not the background).
@@ -134,6 +134,8 @@ class CTabStrip : public CWnd {
   void OnProgress(WPARAM action, LPARAM count);
   void RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam);
 
+  // The frame's running style word (the settings file's without a frame).
+  static DWORD StyleWord();
   // Geometry.
   int Length() const;     // the client length along the strip
   int Thickness() const;  // the client size across it
@@ -180,6 +182,8 @@ class CTabStrip : public CWnd {
   bool m_measuresValid = false;
   CFont m_font;
   CFont m_selectedFont;
+  CFont m_editFont;          // upright, for a vertical strip's rename edit
+  int m_fontThickness = -1;  // the thickness the fonts were made for
   int m_averageCharWidth = 0;
   HWND m_arrows = nullptr;  // children: destroyed with the strip
   HWND m_panelScrollBar = nullptr;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "bar/FrameLink.h"
 #include "core/Globals.h"
 
 namespace {
@@ -94,7 +95,7 @@ void CTabStrip::OnDestroy() {
 void CTabStrip::OnSize() {
   EndRename();
   // The fonts follow the thickness, which the view sets through the size.
-  CreateFonts();
+  if (Thickness() != m_fontThickness) CreateFonts();
   PlaceChildren();
   Layout();
   ::InvalidateRect(m_hWnd, nullptr, TRUE);
@@ -111,7 +112,10 @@ void CTabStrip::OnLButtonDown(POINT point) {
   int hit = HitTest(point);
   if (hit == m_selected && hit >= 0) return;
   if (hit < 0) {
-    if (m_barMove) m_barMove(m_hWnd);
+    if (m_barMove)
+      m_barMove(m_hWnd);
+    else
+      BeginFrameHoldToMove(m_hWnd);
     return;
   }
   Select(hit);
