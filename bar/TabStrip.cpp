@@ -377,6 +377,13 @@ void CTabStrip::Layout() {
     m_tabs[i]->SetTruncated(s.truncated);
   }
   m_maxScroll = tablayout::MaxScroll(spans, m_scrollOffset, m_placement.tabEnd);
+  // Tabs removed or a longer tab area: never leave the tabs scrolled past
+  // their end.
+  int lowest = -std::max(0, m_maxScroll);
+  if (m_scrollOffset < lowest) {
+    m_scrollOffset = lowest;
+    Layout();
+  }
 }
 
 void CTabStrip::InvalidateTab(int index) {

@@ -188,6 +188,15 @@ TEST_F(TabStripTest, ArrowsScrollTheTabsAndAreEnabledAtIdleTime) {
   EXPECT_TRUE(info.rgstate[5] & STATE_SYSTEM_UNAVAILABLE);   // at the end
 }
 
+TEST_F(TabStripTest, RemovingTabsNeverLeavesThemScrolledPastTheirEnd) {
+  AddTabs(60);
+  strip->EnsureVisible(59);
+  ASSERT_LT(strip->GetScrollOffset(), 0);
+  while (strip->GetTabCount() > 2) strip->RemoveTab(strip->GetTabCount() - 1);
+  EXPECT_EQ(strip->GetScrollOffset(), 0);
+  EXPECT_EQ(strip->GetTab(0)->GetRect().left, strip->GetPlacement().tabStart);
+}
+
 TEST_F(TabStripTest, TabsThatFitDoNotScroll) {
   AddTabs(2);
   EXPECT_LE(strip->GetMaxScroll(), 0);
