@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -443,6 +444,62 @@ TEST_F(TabStripTest, ReorientFollowsTheStyleWord) {
   EXPECT_EQ(strip->GetOrientation(), tablayout::kVerticalLeft);
   EXPECT_EQ(strip->GetTab(1)->GetRect().top, strip->GetTab(0)->GetRect().bottom - 8);
   EXPECT_TRUE(::GetWindowLongA(strip->GetPanelScrollBar(), GWL_STYLE) & SBS_VERT);
+}
+
+// Paints the strip into a bitmap of its client size and counts the pixels of
+// colour inside area.
+int CountPixels(CTabStrip& strip, const RECT& area, COLORREF colour) {
+  RECT client;
+  strip.GetClientRect(&client);
+  HDC screen = ::GetDC(nullptr);
+  HDC dc = ::CreateCompatibleDC(screen);
+  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, client.right, client.bottom);
+  ::ReleaseDC(nullptr, screen);
+  HGDIOBJ old = ::SelectObject(dc, bitmap);
+  ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
+  strip.Paint(dc);
+  int count = 0;
+  for (int y = std::max(0L, area.top); y < std::min(client.bottom, area.bottom); ++y)
+    for (int x = std::max(0L, area.left); x < std::min(client.right, area.right); ++x)
+      if (::GetPixel(dc, x, y) == colour) ++count;
+  ::SelectObject(dc, old);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(dc);
+  return count;
+}
+
+TEST_F(TabStripTest, NamesAreDrawnInsideTheirTabsInEveryOrientation) {
+  const COLORREF red = RGB(255, 0, 0);
+  for (const char* ini :
+       {"[Common]\nStyle=33500\n", "[Common]\nStyle=99036\n", "[Common]\nStyle=164572\n"}) {
+    Start(ini);
+    for (int mode : {0, 18, 10, 6}) {
+      strip->SetTextOptions(0, mode, 3, true);
+      strip->RemoveAllTabs();
+      strip->AddTab("WWWWWWWWWWWW", kDefault, 0x0000FF);
+      strip->AddTab("x", kDefault, kDefault);
+      strip->Select(1);
+      RECT tab = strip->GetTab(0)->GetRect();
+      RECT client;
+      strip->GetClientRect(&client);
+      int inside = CountPixels(*strip, tab, red);
+      int everywhere = CountPixels(*strip, client, red);
+      EXPECT_GT(inside, 0) << ini << " mode " << mode;
+      EXPECT_EQ(inside, everywhere) << ini << " mode " << mode;
+    }
+  }
+}
+
+TEST_F(TabStripTest, TheEmblemIsDrawnOnlyWhenItFitsAfterTheLastTab) {
+  AddTabs(2);
+  strip->Select(0);
+  const COLORREF highlight = ::GetSysColor(COLOR_3DHILIGHT);
+  RECT after{strip->GetTab(1)->GetRect().right + 1, 0, strip->GetPlacement().tabEnd, 40};
+  EXPECT_EQ(CountPixels(*strip, after, highlight), 0);
+  strip->SetEmblem("Emblem");
+  EXPECT_GT(CountPixels(*strip, after, highlight), 0);
+  strip->SetEmblem(std::string(4000, 'E'));
+  EXPECT_EQ(CountPixels(*strip, after, highlight), 0);
 }
 
 // Damaged or extreme settings and names are drawn or clipped, never fatal.
