@@ -31,11 +31,24 @@ std::wstring Widen(const std::string& text) {
 
 bool IsRemotePath(const std::string& path) {
   if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') return true;
-  if (path.size() >= 2 && path[1] == ':' && ((path[0] | 0x20) >= 'a' && (path[0] | 0x20) <= 'z')) {
+  const char letter = static_cast<char>(path.empty() ? 0 : (path[0] | 0x20));
+  if (path.size() < 2 || path[1] != ':' || letter < 'a' || letter > 'z') return false;
+  // Asking for a drive's type is slow next to describing a file, and a bar
+  // asks for the same few drives again and again: answers are kept for a
+  // moment, so drives mapped or unmapped later are still noticed.
+  struct Answer {
+    UINT type;
+    DWORD time;
+    bool known;
+  };
+  static Answer answers[26] = {};
+  Answer& answer = answers[letter - 'a'];
+  const DWORD now = ::GetTickCount();
+  if (!answer.known || now - answer.time > 2000) {
     char root[4] = {path[0], ':', '\\', '\0'};
-    return ::GetDriveTypeA(root) == DRIVE_REMOTE;
+    answer = {::GetDriveTypeA(root), now, true};
   }
-  return false;
+  return answer.type == DRIVE_REMOTE;
 }
 
 std::string ReadShortcutComment(const std::string& path) {
@@ -61,24 +74,34 @@ void CBtnItem::ReadContent() {
 
   const std::string& command = m_data->m_command;
   bool link = false;
-  if (IsRemotePath(command)) {
-    // Described by name and type only: no network access while the bar builds.
-    SHFILEINFOA info{};
-    DWORD attributes = MbFind(LastPathPart(command), '.') == std::string::npos
-                           ? FILE_ATTRIBUTE_DIRECTORY
-                           : FILE_ATTRIBUTE_NORMAL;
-    if (command.size() < MAX_PATH &&
-        ::SHGetFileInfoA(command.c_str(), attributes, &info, sizeof info,
-                         SHGFI_USEFILEATTRIBUTES | SHGFI_SYSICONINDEX | SHGFI_DISPLAYNAME)) {
-      m_imageIndex = info.iIcon;
-      m_text = info.szDisplayName;
-    }
-  } else {
+  SHFILEINFOA info{};
+  info.iIcon = -1;
+  if (command.compare(0, 2, "&#") == 0) {
+    // A system folder: the shell helpers know its item list.
     CTargetInfo target(command.c_str());
-    m_imageIndex = target.m_fileInfo.iIcon;
-    m_text = target.m_fileInfo.szDisplayName;
-    link = !target.IsSystemFolder() && target.IsLink();
+    info = target.m_fileInfo;
+  } else if (command.size() < MAX_PATH) {
+    // Longer text is no path the shell could describe.
+    const bool remote = IsRemotePath(command);
+    // A network target is described by its name and type only, so that an
+    // unreachable server never stalls the bar while it builds.
+    DWORD attributes = 0;
+    UINT flags = SHGFI_SYSICONINDEX | SHGFI_DISPLAYNAME | SHGFI_ATTRIBUTES;
+    if (remote) {
+      flags = SHGFI_USEFILEATTRIBUTES | SHGFI_SYSICONINDEX | SHGFI_DISPLAYNAME;
+      attributes = MbFind(LastPathPart(command), '.') == std::string::npos
+                       ? FILE_ATTRIBUTE_DIRECTORY
+                       : FILE_ATTRIBUTE_NORMAL;
+    }
+    if (!::SHGetFileInfoA(command.c_str(), attributes, &info, sizeof info, flags)) {
+      info = SHFILEINFOA{};
+      info.iIcon = -1;
+    }
+    link = !remote && (info.dwAttributes & SFGAO_LINK) != 0;
   }
+  m_imageIndex = info.iIcon;
+  info.szDisplayName[sizeof info.szDisplayName - 1] = '\0';
+  m_text = info.szDisplayName;
   if (m_imageIndex < 0) {
     m_imageIndex = -1;
     m_icon = ::LoadIconA(nullptr, IDI_APPLICATION);

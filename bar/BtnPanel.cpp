@@ -82,6 +82,15 @@ LRESULT CBtnPanel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       OnPaint();
       return 0;
+    case WM_PRINTCLIENT: {
+      // Animations and snapshots ask for the picture in their own DC.
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      RECT client;
+      ::GetClientRect(m_hWnd, &client);
+      if (lParam & PRF_ERASEBKGND) OnEraseBkgnd(dc);
+      PaintCells(dc, client);
+      return 0;
+    }
     case WM_MOUSEMOVE:
       OnMouseMove(PointFrom(lParam));
       return 0;
@@ -447,6 +456,11 @@ void CBtnPanel::OnPaint() {
   PAINTSTRUCT ps;
   HDC dc = ::BeginPaint(m_hWnd, &ps);
   if (!dc) return;
+  PaintCells(dc, ps.rcPaint);
+  ::EndPaint(m_hWnd, &ps);
+}
+
+void CBtnPanel::PaintCells(HDC dc, const RECT& area) {
   const BarLook look = ReadLook();
   CellPaintContext context;
   context.style = look.style;
@@ -460,14 +474,14 @@ void CBtnPanel::OnPaint() {
   ::GetClientRect(m_hWnd, &client);
   const int visible = IsVerticalStyle(look.style) ? client.bottom : client.right;
   // Cells past the visible length are not painted; nor is anything that
-  // lies wholly before it or outside the region to repaint.
+  // lies outside the area to paint.
   int end = 0;
   RECT clip;
   for (; end < GetCount(); ++end) {
     const CBtnItem& item = *m_items[static_cast<size_t>(end)];
     if (FarEdge(look.style, item.m_rect) > visible) break;
     if (end == m_hot || (m_pressed && end == m_pressedIndex)) continue;
-    if (!::IntersectRect(&clip, &item.m_rect, &ps.rcPaint)) continue;
+    if (!::IntersectRect(&clip, &item.m_rect, &area)) continue;
     PaintCell(dc, item, item.m_rect, false, false, context);
   }
   // The pressed and the hot cell come last, over their neighbours.
@@ -479,7 +493,6 @@ void CBtnPanel::OnPaint() {
     const CBtnItem& item = *m_items[static_cast<size_t>(m_hot)];
     PaintCell(dc, item, item.m_rect, m_pressed && m_pressedIndex == m_hot, true, context);
   }
-  ::EndPaint(m_hWnd, &ps);
 }
 
 // ---------------------------------------------------------------------------

@@ -139,6 +139,7 @@ class CBtnPanel : public CWnd {
   void OnDestroy();
   BOOL OnEraseBkgnd(HDC dc);
   void OnPaint();
+  void PaintCells(HDC dc, const RECT& area);
   void OnMouseMove(POINT point);
   void OnLButtonDown(POINT point);
   void OnLButtonUp(POINT point);
