@@ -74,7 +74,8 @@ CLauncher::ActionResult CLauncher::RunActionShortcut(const std::string& command)
 
   int visible = m_model.FindTab(name.c_str());
   int hidden = -1;
-  if (visible < 0 && m_model.GetHiddenList()) hidden = m_model.GetHiddenList()->FindTab(name.c_str());
+  if (visible < 0 && m_model.GetHiddenList())
+    hidden = m_model.GetHiddenList()->FindTab(name.c_str());
   if (visible < 0 && hidden < 0) {
     std::string text = FormatResString(IDS_TAB_NOT_FOUND, name.c_str());
     m_host.ShowMessage(text.c_str(), MB_OK | MB_ICONINFORMATION);

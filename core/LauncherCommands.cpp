@@ -23,8 +23,8 @@ std::string ExpandEnvironment(const std::string& text) {
   DWORD needed = ::ExpandEnvironmentStringsA(text.c_str(), nullptr, 0);
   if (needed == 0) return text;
   std::vector<char> buffer(needed + 1);
-  DWORD got = ::ExpandEnvironmentStringsA(text.c_str(), buffer.data(),
-                                          static_cast<DWORD>(buffer.size()));
+  DWORD got =
+      ::ExpandEnvironmentStringsA(text.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
   if (got == 0 || got > buffer.size()) return text;
   return std::string(buffer.data());
 }
@@ -77,7 +77,6 @@ std::string FormatResString(UINT id, ...) {
   return text;
 }
 
-
 CommandKind ClassifyCommand(const std::string& command) {
   if (command.empty() || command == "*") return CommandKind::kBlank;
   if (command == "/") return CommandKind::kSeparator;
@@ -110,8 +109,8 @@ TabAction MatchActionArguments(const std::string& arguments, std::string& tabNam
 OpenWithCommand BuildOpenWithCommand(const std::string& command, bool fromAssociation,
                                      const std::string& target, const std::string& dropped) {
   OpenWithCommand result;
-  std::string text = fromAssociation ? FillPlaceholders(ExpandEnvironment(command), target)
-                                     : command;
+  std::string text =
+      fromAssociation ? FillPlaceholders(ExpandEnvironment(command), target) : command;
   if (!text.empty() && text[0] == '"') {
     text.erase(0, 1);
     size_t quote = text.find('"');

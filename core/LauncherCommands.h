@@ -40,9 +40,9 @@ struct OpenWithCommand {
 // command is the target's registered open command (fromAssociation) or the target itself.
 // Environment references of an open command are expanded and every %1 becomes the target; any
 // other placeholder that ends up in the program part, or in a command without a program, makes
-// the command unusable (what follows the program is replaced by the dropped file anyway). A leading double quote and the next one
-// are dropped; the program is everything up to and including the first ".exe" (ignoring case)
-// that is not at the very start.
+// the command unusable (what follows the program is replaced by the dropped file anyway). A leading
+// double quote and the next one are dropped; the program is everything up to and including the
+// first ".exe" (ignoring case) that is not at the very start.
 OpenWithCommand BuildOpenWithCommand(const std::string& command, bool fromAssociation,
                                      const std::string& target, const std::string& dropped);
 

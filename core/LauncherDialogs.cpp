@@ -51,9 +51,9 @@ void CLauncher::ButtonProperties() {
                              button->m_bkColor};
   DWORD style = m_host.GetStyleWord() & ~kPlumageRecordChanged;
   std::vector<char> record(kPlumageRecordSize, '\0');
-  BOOL ok = m_plumage.GetEntryAs<DisplayBtnPropDialogProc>()(
-      m_host.GetViewWindow(), &tabRecord, static_cast<WORD>(cell), &btnRecord, &style,
-      record.data());
+  BOOL ok = m_plumage.GetEntryAs<DisplayBtnPropDialogProc>()(m_host.GetViewWindow(), &tabRecord,
+                                                             static_cast<WORD>(cell), &btnRecord,
+                                                             &style, record.data());
   EndDialog();
   if (!ok || !(style & kPlumageRecordChanged)) return;
   record.back() = '\0';  // never read past the buffer, whatever the library wrote
@@ -71,7 +71,7 @@ void CLauncher::TabOrder() {
   tabRecord.name = name.c_str();
   std::vector<char> order(kPlumageTabListSize, '\0');
   BOOL ok = m_plumage.GetEntryAs<ChgTabOrderDialogProc>()(m_host.GetViewWindow(), &tabRecord,
-                                                         order.data());
+                                                          order.data());
   EndDialog();
   if (!ok) return;
   m_model.ApplyTabOrder(ParseTabListResult(order.data(), order.size()));
@@ -88,7 +88,7 @@ void CLauncher::ShowHideTabs() {
   std::vector<char> shown(kPlumageTabListSize, '\0');
   std::vector<char> hidden(kPlumageTabListSize, '\0');
   BOOL ok = m_plumage.GetEntryAs<UpdTabShowHideDialogProc>()(m_host.GetViewWindow(), &tabRecord,
-                                                            shown.data(), hidden.data());
+                                                             shown.data(), hidden.data());
   EndDialog();
   if (!ok) return;
   // Tabs that become hidden take their buttons from the visible tabs as they were.
@@ -111,8 +111,7 @@ void CLauncher::BarBackground() {
   PlumageTabRecord tabRecord = TabRecord(*tab);
   tabRecord.name = name.c_str();
   DWORD style = m_host.GetStyleWord();
-  BOOL ok = m_plumage.GetEntryAs<BarBkPropDialogProc>()(m_host.GetViewWindow(), &tabRecord,
-                                                       &style);
+  BOOL ok = m_plumage.GetEntryAs<BarBkPropDialogProc>()(m_host.GetViewWindow(), &tabRecord, &style);
   EndDialog();
   if (!ok || !IsCurrentTab(tab)) return;
   tab->m_color = tabRecord.color;

@@ -25,8 +25,8 @@ void CLauncher::DropFiles(const std::vector<std::string>& paths, int cell) {
   if (cell >= tab->GetButtonCount()) cell = -1;
   m_host.SetCurrentCell(cell);
   const CBtnData* button = tab->GetButton(cell);
-  if (button && paths.size() == 1 && button->IsButton() && (button->m_flags & kBtnFlagOpenDropped) &&
-      !(button->m_flags & kBtnFlagAction)) {
+  if (button && paths.size() == 1 && button->IsButton() &&
+      (button->m_flags & kBtnFlagOpenDropped) && !(button->m_flags & kBtnFlagAction)) {
     CBtnData copy = *button;  // opening may show boxes while the view changes the tab
     OpenDroppedFile(copy, paths.front());
     return;

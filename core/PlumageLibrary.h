@@ -38,8 +38,7 @@ using UpdTabShowHideDialogProc = BOOL(WINAPI*)(HWND owner, PlumageTabRecord* tab
                                                char* hidden);
 using OptionDialogProc = BOOL(WINAPI*)(HWND owner, DWORD* style, BYTE* snapshot, int page);
 using BarBkPropDialogProc = BOOL(WINAPI*)(HWND owner, PlumageTabRecord* tab, DWORD* style);
-using ChangeButtonColorProc = BOOL(WINAPI*)(HWND owner, PlumageTabRecord* tab,
-                                            const DWORD* colors);
+using ChangeButtonColorProc = BOOL(WINAPI*)(HWND owner, PlumageTabRecord* tab, const DWORD* colors);
 
 // Holds the library for the length of one dialog call: Bind, call the entry, Unbind. Failures
 // are told to the user in an exclamation box with the system's error text.

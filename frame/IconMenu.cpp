@@ -46,7 +46,8 @@ CIconMenu::CIconMenu(bool largeIcons, HIMAGELIST images)
   }
   HDC screen = ::GetDC(nullptr);
   if (screen) {
-    CSelectObject font(screen, m_font ? m_font.GetSafeHandle() : ::GetStockObject(DEFAULT_GUI_FONT));
+    CSelectObject font(screen,
+                       m_font ? m_font.GetSafeHandle() : ::GetStockObject(DEFAULT_GUI_FONT));
     ::GetTextExtentPoint32A(screen, "M", 1, &m_charM);
     ::ReleaseDC(nullptr, screen);
   }
@@ -101,13 +102,14 @@ bool CIconMenu::MeasureItem(MEASUREITEMSTRUCT& measure) const {
   RECT text{};
   HDC screen = ::GetDC(nullptr);
   if (screen) {
-    CSelectObject font(screen, m_font ? m_font.GetSafeHandle() : ::GetStockObject(DEFAULT_GUI_FONT));
+    CSelectObject font(screen,
+                       m_font ? m_font.GetSafeHandle() : ::GetStockObject(DEFAULT_GUI_FONT));
     ::DrawTextA(screen, item->text.c_str(), static_cast<int>(item->text.size()), &text,
                 DT_CALCRECT | DT_SINGLELINE | DT_VCENTER);
     ::ReleaseDC(nullptr, screen);
   }
-  int height = std::max({GetCellHeight(), ::GetSystemMetrics(SM_CYMENU),
-                         static_cast<int>(text.bottom - text.top)});
+  int height = std::max(
+      {GetCellHeight(), ::GetSystemMetrics(SM_CYMENU), static_cast<int>(text.bottom - text.top)});
   int width = GetCellWidth() + (text.right - text.left) - ::GetSystemMetrics(SM_CXMENUCHECK) + 12;
   measure.itemHeight = static_cast<UINT>(height);
   measure.itemWidth = static_cast<UINT>(std::max(width, 0));
@@ -118,9 +120,9 @@ HIMAGELIST CIconMenu::ImageList() const {
   if (m_images) return m_images;
   // Without the frame's: the same system list, asked of the shell.
   SHFILEINFOA info{};
-  return reinterpret_cast<HIMAGELIST>(::SHGetFileInfoA(
-      "C:\\", 0, &info, sizeof info,
-      SHGFI_SYSICONINDEX | (m_largeIcons ? SHGFI_LARGEICON : SHGFI_SMALLICON)));
+  return reinterpret_cast<HIMAGELIST>(
+      ::SHGetFileInfoA("C:\\", 0, &info, sizeof info,
+                       SHGFI_SYSICONINDEX | (m_largeIcons ? SHGFI_LARGEICON : SHGFI_SMALLICON)));
 }
 
 bool CIconMenu::DrawItem(const DRAWITEMSTRUCT& draw) const {
@@ -188,8 +190,8 @@ UINT CIconMenu::Track(HWND owner, POINT point) {
   hook.HookWindow(owner);
   // The owner must be in front, or the menu does not close when the user clicks elsewhere.
   ::SetForegroundWindow(owner);
-  UINT chosen = static_cast<UINT>(::TrackPopupMenu(
-      GetSafeHmenu(), TPM_LEFTALIGN | TPM_RETURNCMD, point.x, point.y, 0, owner, nullptr));
+  UINT chosen = static_cast<UINT>(::TrackPopupMenu(GetSafeHmenu(), TPM_LEFTALIGN | TPM_RETURNCMD,
+                                                   point.x, point.y, 0, owner, nullptr));
   ::PostMessageA(owner, WM_NULL, 0, 0);
   hook.HookWindow(nullptr);
   return chosen;

@@ -32,20 +32,18 @@ class CHarnessHost : public CLauncherHost {
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.lpszClassName = "KestrelLauncherHarness";
     ::RegisterClassA(&wc);
-    m_window = ::CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "Harness", WS_POPUP, 0, 0,
-                                 1, 1, nullptr, nullptr, wc.hInstance, nullptr);
+    m_window = ::CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "Harness", WS_POPUP, 0, 0, 1,
+                                 1, nullptr, nullptr, wc.hInstance, nullptr);
     ::SetWindowLongPtrA(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }
   ~CHarnessHost() override { ::DestroyWindow(m_window); }
 
   HWND GetViewWindow() override { return m_window; }
   HWND GetFrameWindow() override { return m_window; }
-  DWORD GetStyleWord() override {
-    return static_cast<DWORD>(g_barOptions.GetInt("Style", 33500));
-  }
+  DWORD GetStyleWord() override { return static_cast<DWORD>(g_barOptions.GetInt("Style", 33500)); }
   void PostToView(UINT message, WPARAM wParam, LPARAM lParam) override {
-    Out("post " + std::to_string(message) + " " + std::to_string(static_cast<long>(wParam)) +
-        " " + std::to_string(static_cast<long>(lParam)));
+    Out("post " + std::to_string(message) + " " + std::to_string(static_cast<long>(wParam)) + " " +
+        std::to_string(static_cast<long>(lParam)));
   }
   int ShowMessage(const char* text, UINT type) override { return AfxMessageBox(text, type); }
   int GetCurrentCell() override { return m_currentCell; }

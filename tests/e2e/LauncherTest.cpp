@@ -24,7 +24,7 @@ using Strings = std::vector<std::string>;
 const DWORD kStartTimeoutMs = 10000;
 
 struct Answer {
-  int button;          // IDOK, IDYES, IDNO, IDCANCEL
+  int button;           // IDOK, IDYES, IDNO, IDCANCEL
   MessageBoxInfo seen;  // filled in
 };
 
@@ -110,7 +110,8 @@ class LauncherTest : public ::testing::Test {
       if (end == std::string::npos) break;
       std::string line = text.substr(at, end - at);
       size_t tab = line.rfind('\t');
-      records.push_back({line.substr(0, tab), tab == std::string::npos ? "" : line.substr(tab + 1)});
+      records.push_back(
+          {line.substr(0, tab), tab == std::string::npos ? "" : line.substr(tab + 1)});
       at = end + 2;
     }
     return records;
@@ -146,14 +147,16 @@ TEST_F(LauncherTest, AButtonStartsItsProgramAndRunsTheAfterLaunchActionOnce) {
     ASSERT_EQ(records.size(), 1u);
     EXPECT_NE(records[0].first.find("Recorder.exe"), std::string::npos);
     // Started without a working folder of its own: the bar's.
-    EXPECT_EQ(WithoutTrailingBackslash(records[0].second), WithoutTrailingBackslash(folder_.Path()));
+    EXPECT_EQ(WithoutTrailingBackslash(records[0].second),
+              WithoutTrailingBackslash(folder_.Path()));
   }
 }
 
 TEST_F(LauncherTest, ACommandThatCannotStartLeavesNoRecentEntryAndNoAfterLaunchAction) {
   WriteIni({"*"}, 0x82DC | 0x40000);
   ::DeleteFileA(Path("Harness.out").c_str());
-  AppProcess harness = folder_.Start("LauncherHarness.exe", "launch \"" + Path("missing.exe") + "\"");
+  AppProcess harness =
+      folder_.Start("LauncherHarness.exe", "launch \"" + Path("missing.exe") + "\"");
   // The shell may tell the user itself; close its box if it shows one.
   if (HWND box = harness.WaitForMessageBox(nullptr, 3000)) Post(box, WM_COMMAND, IDOK);
   ASSERT_TRUE(harness.WaitForExit());
@@ -263,13 +266,19 @@ TEST_F(LauncherTest, SystemFolder17OpensThroughItsItemList) {
   std::vector<HWND> before = FindTopLevelWindows(0, nullptr, nullptr);
   Strings out = Harness("launch &#17");
   EXPECT_TRUE(Has(out, "recent &#17"));
-  // Close whatever window the shell opened for the folder.
-  ::Sleep(1000);
-  for (HWND window : FindTopLevelWindows(0, nullptr, nullptr)) {
-    bool old = false;
-    for (HWND known : before) old = old || known == window;
-    if (!old && ::IsWindowVisible(window)) ::PostMessageA(window, WM_CLOSE, 0, 0);
-  }
+  // The shell opens a window for the folder (it has no file-system path); close it again.
+  auto opened = [&] {
+    std::vector<HWND> windows;
+    for (HWND window : FindTopLevelWindows(0, nullptr, nullptr)) {
+      bool old = false;
+      for (HWND known : before) old = old || known == window;
+      if (!old && ::IsWindowVisible(window)) windows.push_back(window);
+    }
+    return windows;
+  };
+  EXPECT_TRUE(WaitUntil([&] { return !opened().empty(); }, kStartTimeoutMs));
+  ::Sleep(500);
+  for (HWND window : opened()) ::PostMessageA(window, WM_CLOSE, 0, 0);
 }
 
 TEST_F(LauncherTest, CopyAllPutsTheSeparatorAsSlashAndLeavesTheBlankOut) {
@@ -309,14 +318,17 @@ TEST_F(LauncherTest, PasteTakesAListMadeByAnotherProcessAndOnlyItsWholeNames) {
     std::string block;
     Strings cells;  // Btn2 on
   } cases[] = {
-      {"list", Header() + std::string(" C:\\p q.txt \0C:\\it's,x.txt\0\0", 28),
+      {"list",
+       Header() + std::string(" C:\\p q.txt \0C:\\it's,x.txt\0\0", 28),
        {"C:\\p q.txt", "C:\\it's,x.txt", "C:\\z.exe"}},
       {"empty list", Header() + std::string(1, '\0'), {"*", "C:\\z.exe"}},
       {"header only", Header(), {"*", "C:\\z.exe"}},
       {"truncated header", std::string("\x14\0\0", 3), {"*", "C:\\z.exe"}},
-      {"not terminated", Header() + "C:\\whole.txt" + std::string(1, '\0') + "C:\\cut",
+      {"not terminated",
+       Header() + "C:\\whole.txt" + std::string(1, '\0') + "C:\\cut",
        {"C:\\whole.txt", "C:\\z.exe"}},
-      {"too long", Header() + tooLong + std::string(1, '\0') + "C:\\ok.txt" + std::string(2, '\0'),
+      {"too long",
+       Header() + tooLong + std::string(1, '\0') + "C:\\ok.txt" + std::string(2, '\0'),
        {"C:\\ok.txt", "C:\\z.exe"}},
   };
   for (const auto& c : cases) {
@@ -360,8 +372,8 @@ TEST_F(LauncherTest, ADroppedFileThatNoProgramCanOpenIsReportedWithReason99) {
             ERROR_SUCCESS);
   ::RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>("KestrelE2e"), 11);
   ::RegCloseKey(key);
-  ASSERT_EQ(::RegCreateKeyExA(HKEY_CLASSES_ROOT, "KestrelE2e\\shell\\open\\command", 0, nullptr,
-                              0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+  ASSERT_EQ(::RegCreateKeyExA(HKEY_CLASSES_ROOT, "KestrelE2e\\shell\\open\\command", 0, nullptr, 0,
+                              KEY_ALL_ACCESS, nullptr, &key, nullptr),
             ERROR_SUCCESS);
   const char command[] = "%2\\Recorder.exe %1";
   ::RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command), sizeof command);

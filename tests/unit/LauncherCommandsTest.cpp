@@ -96,8 +96,8 @@ TEST(LauncherCommandsTest, OpenCommandGivesTheProgramAndTheDroppedFileAsItsParam
       {"\"", true, "", OpenWithKind::kNoProgram, ""},
   };
   for (const auto& c : cases) {
-    OpenWithCommand open = BuildOpenWithCommand(c.command, c.association, c.target,
-                                                "C:\\In Box\\a.doc");
+    OpenWithCommand open =
+        BuildOpenWithCommand(c.command, c.association, c.target, "C:\\In Box\\a.doc");
     EXPECT_EQ(open.kind, c.kind) << c.command;
     EXPECT_EQ(open.program, c.program) << c.command;
     if (c.kind == OpenWithKind::kRun) {
