@@ -338,6 +338,33 @@ TEST_F(TabStripTest, EscapeRestoresTheNameAndOtherEndingsReportOnce) {
   EXPECT_EQ(strip->GetRenameEdit(), nullptr);
 }
 
+TEST_F(TabStripTest, ArrowsEndTheRenameOnlyWithCtrlAndLosingTheFocusEndsIt) {
+  AddTabs(1);
+  strip->Select(0);
+  strip->BeginRename(0);
+  HWND edit = strip->GetRenameEdit();
+  ::SendMessageA(edit, WM_KEYDOWN, VK_RIGHT, 0);
+  ::SendMessageA(edit, WM_KEYDOWN, VK_NEXT, 0);
+  EXPECT_TRUE(::IsWindow(edit));
+  BYTE keys[256];
+  ::GetKeyboardState(keys);
+  BYTE control = keys[VK_CONTROL];
+  keys[VK_CONTROL] = 0x80;
+  ::SetKeyboardState(keys);
+  ::SendMessageA(edit, WM_KEYDOWN, VK_RIGHT, 0);
+  keys[VK_CONTROL] = control;
+  ::SetKeyboardState(keys);
+  EXPECT_FALSE(::IsWindow(edit));
+  EXPECT_EQ(NotesWithCode(tabstrip::kRenamed).size(), 1u);
+
+  strip->BeginRename(0);
+  edit = strip->GetRenameEdit();
+  ASSERT_EQ(::GetFocus(), edit);
+  ::SetFocus(*parent);
+  EXPECT_FALSE(::IsWindow(edit));
+  EXPECT_EQ(NotesWithCode(tabstrip::kRenamed).size(), 2u);
+}
+
 TEST_F(TabStripTest, TypingWidensTheEditUpToTheStripsEnd) {
   AddTabs(1);
   strip->Select(0);
