@@ -380,9 +380,9 @@ TEST_F(LauncherTest, ADroppedFileThatNoProgramCanOpenIsReportedWithReason99) {
   ::RegCloseKey(key);
   ASSERT_TRUE(folder_.WriteFileBytes("doc.kestrele2e", "x"));
   ASSERT_TRUE(folder_.WriteFileBytes("doc.kestrelnone", "x"));
+  ASSERT_TRUE(folder_.WriteFileBytes("broken.lnk", "junk"));
 
   for (const char* button : {"doc.kestrele2e", "doc.kestrelnone", "broken.lnk"}) {
-    if (std::string(button) == "broken.lnk") ASSERT_TRUE(folder_.WriteFileBytes(button, "junk"));
     WriteIni({Path(button) + "|4"});
     std::vector<Answer> answers = {{IDOK, {}}};
     Harness("drop 0 \"C:\\dropped, it's.txt\"", &answers);
