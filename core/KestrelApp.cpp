@@ -99,6 +99,13 @@ BOOL CKestrelApp::PreTranslateMessage(MSG* msg) {
   return CWinApp::PreTranslateMessage(msg);
 }
 
+BOOL CKestrelApp::OnIdle(LONG count) {
+  if (count == 0) {
+    if (auto* frame = dynamic_cast<CMainFrame*>(m_pMainWnd)) frame->OnIdleUpdate();
+  }
+  return FALSE;
+}
+
 int CKestrelApp::ExitInstance() {
   // A settings file that cannot be written (read-only, disk full) must not
   // lose the user's changes silently.

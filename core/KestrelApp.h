@@ -15,6 +15,7 @@ class CKestrelApp : public CWinApp {
 
   BOOL InitInstance() override;
   BOOL PreTranslateMessage(MSG* msg) override;
+  BOOL OnIdle(LONG count) override;
   int ExitInstance() override;
 
   const std::string& GetProgramFolder() const { return m_programFolder; }

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "bar/ChildView.h"
 #include "core/Globals.h"
 #include "core/KestrelApp.h"
 #include "core/ShellWindows.h"
 #include "frame/ShellChangeNotify.h"
-#include "frame/SubclassWnd.h"
 #include "framework/CmdUI.h"
 #include "framework/Menu.h"
 #include "kestrel_res.h"
@@ -40,26 +40,16 @@ bool LeftButtonDown() {
   return (::GetAsyncKeyState(key) & 0x8000) != 0;
 }
 
+BOOL CALLBACK SendIdleUpdate(HWND window, LPARAM) {
+  ::SendMessageA(window, WM_IDLEUPDATECMDUI, TRUE, 0);
+  return TRUE;
+}
+
 BOOL CALLBACK SendShellChanged(HWND window, LPARAM) {
   ::SendMessageA(window, WM_SHELL_CHANGED, 0, 0);
   return TRUE;
 }
 
-// Watches the window standing in the view's place: a press there may start a
-// hold-to-move, as a press on the view does.
-class CViewPressHook : public CSubclassWnd {
- public:
-  explicit CViewPressHook(CMainFrame& frame) : m_frame(frame) {}
-
- protected:
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == WM_LBUTTONDOWN) m_frame.BeginHoldToMove(GetHookedWindow());
-    return Default(message, wParam, lParam);
-  }
-
- private:
-  CMainFrame& m_frame;
-};
 }  // namespace
 
 CMainFrame::CMainFrame() = default;
@@ -72,19 +62,7 @@ CMainFrame* GetMainFrame() {
 
 BOOL CMainFrame::Create(const char* title, const RECT& rect) {
   // Tool window; pop-up, visible, dialog frame, minimise box.
-  if (!CreateEx(WS_EX_TOOLWINDOW, kClassName, title, 0x90420000, rect, nullptr, 0)) return FALSE;
-  // The default placement leaves the bar's thickness to the view's fit; a
-  // bar that has not been fitted yet still gets one the user can see.
-  RECT r;
-  GetWindowRect(&r);
-  int thickness = ::GetSystemMetrics(SM_CYICON) + 2 * ::GetSystemMetrics(SM_CYDLGFRAME) + 16;
-  if (IsVertical() && r.right <= r.left)
-    ::SetWindowPos(m_hWnd, nullptr, 0, 0, thickness, r.bottom - r.top,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  else if (!IsVertical() && r.bottom <= r.top)
-    ::SetWindowPos(m_hWnd, nullptr, 0, 0, r.right - r.left, thickness,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  return TRUE;
+  return CreateEx(WS_EX_TOOLWINDOW, kClassName, title, 0x90420000, rect, nullptr, 0);
 }
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
@@ -126,13 +104,10 @@ int CMainFrame::OnCreate() {
   m_btnTxtWidth = g_barOptions.GetInt("BtnTxtWidth", 8);
   m_tabHightAdj = g_barOptions.GetInt("TabHightAdj", 0);
 
-  // The view's place; the bar view proper takes it over.
-  m_view = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | WS_BORDER | SS_NOTIFY, 0, 0, 0, 0, m_hWnd,
-                             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(ID_VIEW_PANE)),
-                             AfxGetApp()->m_hInstance, nullptr);
-  if (!m_view) return -1;
-  m_viewHook = std::make_unique<CViewPressHook>(*this);
-  m_viewHook->HookWindow(m_view);
+  m_viewObject = std::make_unique<CChildView>();
+  if (!m_viewObject->Create(m_hWnd, ID_VIEW_PANE, WS_CHILD | WS_VISIBLE | WS_BORDER)) return -1;
+  m_view = m_viewObject->GetSafeHwnd();
+  m_pView = m_viewObject.get();
 
   g_shellChangeNotify.Register(m_hWnd, WM_SHELL_CHANGED);
   m_hideState = kShown;
@@ -207,6 +182,7 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 BOOL CMainFrame::PreTranslateMessage(MSG* msg) {
+  if (m_viewObject && m_viewObject->PreTranslateMessage(msg)) return TRUE;
   if (m_holdDrag && msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE) {
     EndHoldToMove(true);
     return TRUE;
@@ -267,6 +243,11 @@ void CMainFrame::OnTimer(UINT_PTR id) {
     default:
       break;
   }
+}
+
+void CMainFrame::OnIdleUpdate() {
+  // Controls refresh their enabled states when the program has nothing else to do.
+  ::EnumChildWindows(m_hWnd, SendIdleUpdate, 0);
 }
 
 void CMainFrame::ResumeAutoHide() {

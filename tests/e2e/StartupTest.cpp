@@ -117,27 +117,28 @@ TEST_F(StartupTest, MissingSetupToolGivesStopBoxAndAbnormalEnd) {
 
 TEST_F(StartupTest, FrameAppearsAtTheStoredOrDefaultPlacement) {
   const int w = ScreenWidth(), h = ScreenHeight();
-  const int t = ::GetSystemMetrics(SM_CYICON) + 2 * ::GetSystemMetrics(SM_CYDLGFRAME) + 16;
+  // The view fits the bar's thickness to its buttons once it has started: the thickness
+  // (f) is checked to be a usable one, the position and the length to be what was asked.
+  const int f = -1;
   const struct {
     const char* name;
     const char* lines;
     RECT expected;
   } cases[] = {
-      {"stored rectangle", "WinPos=0:1:-1:-1:-1:-1:100:200:700:240\r\n", {100, 200, 700, 240}},
-      {"clamped to the top left", "WinPos=0:1:-1:-1:-1:-1:-10:-20:300:40\r\n", {0, 0, 300, 40}},
+      {"stored rectangle", "WinPos=0:1:-1:-1:-1:-1:100:200:700:240\r\n", {100, 200, 700, f}},
+      {"clamped to the top left", "WinPos=0:1:-1:-1:-1:-1:-10:-20:300:40\r\n", {0, 0, 300, f}},
       {"clamped to the bottom right",
        "WinPos=0:1:-1:-1:-1:-1:900:700:5000:5000\r\n",
-       {900, 700, w, h}},
+       {900, 700, w, f}},
       // A horizontal bar asks for an empty rectangle from the middle to the right edge, a
-      // vertical one for the screen's height at the left; until the view fits the bar to
-      // its buttons, the frame gives such an empty bar a visible thickness t.
-      {"no WinPos", "", {w / 2, 0, w, t}},
-      {"empty WinPos", "WinPos=\r\n", {w / 2, 0, w, t}},
-      {"fewer than ten numbers", "WinPos=0:1:-1:-1:-1:-1:100:200:700\r\n", {w / 2, 0, w, t}},
-      {"inverted", "WinPos=0:1:-1:-1:-1:-1:500:0:400:40\r\n", {w / 2, 0, w, t}},
-      {"off the screen", "WinPos=0:1:-1:-1:-1:-1:5000:0:5100:40\r\n", {w / 2, 0, w, t}},
-      {"vertical at the left", "Style=99036\r\n", {0, 0, t, h}},
-      {"vertical at the right", "Style=164572\r\n", {0, 0, t, h}},
+      // vertical one for the screen's height at the left.
+      {"no WinPos", "", {w / 2, 0, w, f}},
+      {"empty WinPos", "WinPos=\r\n", {w / 2, 0, w, f}},
+      {"fewer than ten numbers", "WinPos=0:1:-1:-1:-1:-1:100:200:700\r\n", {w / 2, 0, w, f}},
+      {"inverted", "WinPos=0:1:-1:-1:-1:-1:500:0:400:40\r\n", {w / 2, 0, w, f}},
+      {"off the screen", "WinPos=0:1:-1:-1:-1:-1:5000:0:5100:40\r\n", {w / 2, 0, w, f}},
+      {"vertical at the left", "Style=99036\r\n", {0, 0, f, h}},
+      {"vertical at the right", "Style=164572\r\n", {0, 0, f, h}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -150,7 +151,15 @@ TEST_F(StartupTest, FrameAppearsAtTheStoredOrDefaultPlacement) {
     EXPECT_EQ(::GetWindowLongA(frame, GWL_STYLE) & 0xFFFF0000L & ~WS_CLIPSIBLINGS, 0x90420000L);
     EXPECT_TRUE(::GetWindowLongA(frame, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
     EXPECT_EQ(VisibleTopLevelWindows(bar.Id()), std::vector<HWND>{frame});
-    EXPECT_EQ(RectText(WindowRectOf(frame)), RectText(c.expected));
+    RECT actual = WindowRectOf(frame), expected = c.expected;
+    bool vertical = expected.right == f;
+    // The fitted thickness: more than the tab strip alone, less than half the screen.
+    int thickness = vertical ? actual.right - actual.left : actual.bottom - actual.top;
+    EXPECT_GT(thickness, ::GetSystemMetrics(SM_CYVTHUMB));
+    EXPECT_LT(thickness, (vertical ? w : h) / 2);
+    (vertical ? expected.right : expected.bottom) =
+        (vertical ? expected.left : expected.top) + thickness;
+    EXPECT_EQ(RectText(actual), RectText(expected));
     EXPECT_TRUE(bar.CloseFrame());
   }
 }
@@ -239,8 +248,10 @@ TEST_F(StartupTest, ProgramFolderWithSpacesAndJapaneseNameIsFound) {
     AppProcess bar = folder.Start();
     HWND frame = bar.WaitForFrame();
     ASSERT_NE(frame, nullptr) << "exit code " << bar.ExitCode();
-    // The stored placement proves that the settings file of this folder was read.
-    EXPECT_EQ(RectText(WindowRectOf(frame)), RectText({100, 200, 700, 240}));
+    // The stored placement proves that the settings file of this folder was read (the
+    // thickness is the view's fit).
+    RECT r = WindowRectOf(frame);
+    EXPECT_EQ(RectText({r.left, r.top, r.right, 0}), RectText({100, 200, 700, 0}));
     EXPECT_TRUE(bar.CloseFrame());
   }
   {

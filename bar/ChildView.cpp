@@ -1,0 +1,550 @@
+#include "bar/ChildView.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "bar/BarLook.h"
+#include "bar/BarPaint.h"
+#include "bar/BtnPanel.h"
+#include "bar/FrameLink.h"
+#include "bar/PanelScroll.h"
+#include "bar/TabStrip.h"
+#include "bar/ViewLayout.h"
+#include "core/Globals.h"
+#include "framework/WinApp.h"
+
+const char CChildView::kClassName[] = "KestrelView";
+
+namespace {
+const DWORD kVertical = 0x10000 | 0x20000;
+const DWORD kSaveLastTab = 0x10;
+const DWORD kToolTips = 0x40;
+const DWORD kShowText = 0x80;
+const DWORD kLargeIcons = 0x200;
+const DWORD kAnimate = 0x400;
+const DWORD kThinButtons = 0x800 | 0x1000;
+const DWORD kViewEdge = 0x2000 | 0x4000;
+const DWORD kFlatView = 0x4000;
+const DWORD kAutoTabWidth = 0x8000;
+const DWORD kTabColourButtons = 0x200000;
+const DWORD kTopmost = 0x8;
+const DWORD kDesktopBar = 0x40000000;
+
+DWORD StyleWord() { return BarLook::Current().style; }
+bool IsVertical(DWORD style) { return (style & kVertical) != 0; }
+
+// Lets pending messages through during an animation; false when the
+// application is ending (the quit is posted again for the main loop).
+bool PumpMessages() {
+  MSG msg;
+  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      ::PostQuitMessage(static_cast<int>(msg.wParam));
+      return false;
+    }
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
+  return true;
+}
+
+bool Changed(const char* key) { return g_barOptions.ChangedSince(key); }
+}  // namespace
+
+CChildView::CChildView() = default;
+CChildView::~CChildView() = default;
+
+BOOL CChildView::Create(HWND frame, UINT id, DWORD style) {
+  if (!RegisterWndClass(kClassName, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS,
+                        ::LoadCursorA(nullptr, IDC_ARROW),
+                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr))
+    return FALSE;
+  // No border of its own; the client edge unless the view frame is flat.
+  style = (style & ~WS_BORDER) | WS_CLIPCHILDREN;
+  DWORD exStyle = (StyleWord() & kFlatView) ? 0 : WS_EX_CLIENTEDGE;
+  return CreateEx(exStyle, kClassName, "", style, RECT{0, 0, 0, 0}, frame, id);
+}
+
+int CChildView::StripThickness() const {
+  return BarLook::Current().tabHightAdj + ::GetSystemMetrics(SM_CYVTHUMB);
+}
+
+void CChildView::ApplyTabTextOptions(bool withShare) {
+  DWORD style = StyleWord();
+  int draw = g_barOptions.GetInt("TabTxtDraw", 0x8001);
+  int mode = (style & kAutoTabWidth) ? 0 : draw == 2 ? 18 : draw == 0 ? 10 : 6;
+  double share = withShare ? g_barOptions.GetInt("TabScrW", 40) * 0.01 : 0.0;
+  m_strip->SetTextOptions(share, mode, g_barOptions.GetInt("TabTxtWidth", 6), true);
+}
+
+int CChildView::OnCreate() {
+  DWORD style = StyleWord();
+  int t = StripThickness();
+  m_strip = std::make_unique<CTabStrip>();
+  RECT stripRect = IsVertical(style) ? RECT{0, 0, t, 100} : RECT{0, 0, 100, t};
+  if (!m_strip->Create(m_hWnd, stripRect)) return -1;
+  ApplyTabTextOptions(true);
+  UpdateToolTip();
+
+  const auto& tabs = g_tabList.GetTabs();
+  for (size_t i = 0; i < tabs.size(); ++i)
+    m_strip->AddTab(tabs[i]->m_name, tabs[i]->m_color, tabs[i]->m_textColor, i + 1 == tabs.size());
+  m_panels.clear();
+  m_panels.resize(tabs.size());
+
+  int start = 0;
+  std::string last = g_barOptions.GetString("LastActiveTab", "");
+  if (!last.empty()) start = std::max(0, g_tabList.FindTab(last.c_str()));
+  if (tabs.empty()) return -1;
+  g_tabList.SelectTab(start);
+  m_strip->Select(start);
+  if (!ShowTabPanel(start)) return -1;
+  PostMessage(WM_COMMAND, kFirstTabCommand + start, 0);  // scrolls it into view too
+  m_strip->SetEmblem(g_barOptions.GetString("Emblem", ""));
+  return 0;
+}
+
+void CChildView::OnDestroy() {
+  DWORD style = StyleWord();
+  if ((style & kSaveLastTab) && g_tabList.GetCurrentTab())
+    g_barOptions.SetString("LastActiveTab", g_tabList.GetCurrentTab()->m_name.c_str());
+  if (m_strip) g_barOptions.SetInt("TabScrW", static_cast<int>(m_strip->SplitterShare() * 100));
+  m_current = nullptr;
+  m_currentIndex = -1;
+  m_panels.clear();
+  if (m_toolTip) ::DestroyWindow(m_toolTip);
+  m_toolTip = nullptr;
+}
+
+void CChildView::UpdateToolTip() {
+  bool wanted = (StyleWord() & kToolTips) != 0;
+  if (wanted && !m_toolTip) {
+    m_toolTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  m_hWnd, nullptr, AfxGetApp() ? AfxGetApp()->m_hInstance : nullptr,
+                                  nullptr);
+    if (m_toolTip) {
+      ::SendMessageA(m_toolTip, TTM_SETMAXTIPWIDTH, 0, 32767);
+      ::SendMessageA(m_toolTip, TTM_ACTIVATE, TRUE, 0);
+      for (auto& panel : m_panels) {
+        if (panel) AttachToolTip(*panel);
+      }
+    }
+  } else if (!wanted && m_toolTip) {
+    for (auto& panel : m_panels) {
+      if (panel) panel->SetToolTip(nullptr);
+    }
+    ::DestroyWindow(m_toolTip);
+    m_toolTip = nullptr;
+  }
+}
+
+void CChildView::AttachToolTip(CBtnPanel& panel) {
+  if (!m_toolTip) return;
+  // One tool covers the whole panel; its text is asked for when needed.
+  TOOLINFOA tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND;
+  tool.hwnd = m_hWnd;
+  tool.uId = reinterpret_cast<UINT_PTR>(panel.GetSafeHwnd());
+  tool.lpszText = LPSTR_TEXTCALLBACKA;
+  ::SendMessageA(m_toolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  panel.SetToolTip(m_toolTip);
+}
+
+[[noreturn]] void CChildView::InternalError(int line) {
+  char text[96];
+  std::snprintf(text, sizeof text, "Unexpected error\n%s line:%d", "ChildView", line);
+  AfxMessageBox(text, MB_OK | MB_ICONSTOP);
+  ::ExitProcess(3);
+}
+
+CBtnPanel* CChildView::ShowTabPanel(int index) {
+  if (index < 0 || index >= static_cast<int>(m_panels.size()) || index >= g_tabList.GetCount())
+    InternalError(__LINE__);
+  CTabData* tab = g_tabList.GetTab(index);
+  if (!tab) InternalError(__LINE__);
+  auto& slot = m_panels[static_cast<size_t>(index)];
+  if (slot && !::IsWindow(slot->GetSafeHwnd())) InternalError(__LINE__);
+
+  CBtnPanel* previous = m_current != slot.get() ? m_current : nullptr;
+  BarLook look = BarLook::Current();
+  if (slot) {
+    if (previous) previous->ShowWindow(SW_HIDE);
+    slot->SetImageList(look.ImagesForStyle());
+    slot->ShowWindow(SW_SHOWNA);
+    slot->SetScrollOffset(0, false);
+    slot->Rebuild(false, true);
+    if (m_strip->GetPanelScrollBar()) ::SetScrollPos(m_strip->GetPanelScrollBar(), SB_CTL, 0, TRUE);
+  } else {
+    auto panel = std::make_unique<CBtnPanel>(*tab);
+    panel->SetImageList(look.ImagesForStyle());
+    if (!panel->Create(m_hWnd, kFirstPanelId + m_panelCounter++, RECT{0, 0, 0, 0}))
+      return nullptr;
+    slot = std::move(panel);
+    slot->Rebuild(true, true);
+    if (previous) previous->ShowWindow(SW_HIDE);
+  }
+  m_current = slot.get();
+  m_currentIndex = index;
+  LayOut();
+  FitFrame(false);
+  AttachToolTip(*m_current);
+  if (look.style & kAnimate) SlideIn(*m_current);
+  return m_current;
+}
+
+void CChildView::SlideIn(CBtnPanel& panel) {
+  RECT r;
+  ::GetWindowRect(panel, &r);
+  ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+  bool vertical = IsVertical(StyleWord());
+  int length = vertical ? r.bottom - r.top : r.right - r.left;
+  int finalEdge = vertical ? r.top : r.left;
+  int edge = finalEdge + length;
+  int step = std::max(1, length / 100);
+  HWND window = panel.GetSafeHwnd();
+  while (edge > finalEdge && ::IsWindow(window)) {
+    ::SetWindowPos(window, nullptr, vertical ? r.left : edge, vertical ? edge : r.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::UpdateWindow(window);
+    if (!PumpMessages()) break;
+    ::Sleep(1);
+    step += 2;
+    edge -= step;
+  }
+  if (::IsWindow(window))
+    ::SetWindowPos(window, nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CChildView::LayOut() {
+  if (!m_hWnd || !m_strip) return;
+  RECT client;
+  GetClientRect(&client);
+  BarLook look = BarLook::Current();
+  ViewLayout layout = ComputeViewLayout(client.right, client.bottom, look.style, StripThickness(),
+                                        look.frmBorderX, look.frmBorderY);
+  const RECT& s = layout.strip;
+  ::MoveWindow(*m_strip, s.left, s.top, s.right - s.left, s.bottom - s.top, TRUE);
+  if (!m_current) return;
+  const RECT& p = layout.panel;
+  ::MoveWindow(*m_current, p.left, p.top, p.right - p.left, p.bottom - p.top, TRUE);
+  UpdateScrollRange();
+}
+
+void CChildView::OnSize(int, int) { LayOut(); }
+
+void CChildView::UpdateScrollRange() {
+  if (!m_current || !m_strip) return;
+  BarLook look = BarLook::Current();
+  bool vertical = IsVertical(look.style);
+  RECT client;
+  GetClientRect(&client);
+  SIZE extent = m_current->ContentExtent();
+  int overflow = PanelScrollOverflow(vertical ? extent.cy : extent.cx,
+                                     vertical ? client.bottom : client.right, look.frmBorderX);
+  m_strip->ShowPanelScrollBar(overflow > 0);
+  HWND bar = m_strip->GetPanelScrollBar();
+  if (overflow > 0 && bar) {
+    ::SetScrollRange(bar, SB_CTL, 0, overflow, TRUE);
+  } else {
+    m_current->SetScrollOffset(0, true);
+  }
+}
+
+void CChildView::OnPanelScroll(UINT code, int thumb) {
+  HWND bar = m_strip ? m_strip->GetPanelScrollBar() : nullptr;
+  if (!m_current || !bar || !m_strip->IsPanelScrollBarShown()) return;
+  int minimum = 0, maximum = 0;
+  ::GetScrollRange(bar, SB_CTL, &minimum, &maximum);
+  int position = ::GetScrollPos(bar, SB_CTL);
+  int next = PanelScrollPosition(static_cast<int>(code), position, thumb, maximum,
+                                 m_current->ScrollUnit());
+  if (next == position) return;
+  m_current->SetScrollOffset(next, true);
+  ::SetScrollPos(bar, SB_CTL, next, TRUE);
+}
+
+void CChildView::KeepCellInView(int index) {
+  if (!m_current || !m_strip) return;
+  if (index < 0) index = m_current->GetHotIndex();
+  HWND bar = m_strip->GetPanelScrollBar();
+  bool shown = bar && m_strip->IsPanelScrollBarShown();
+  int minimum = 0, oldMaximum = 0, position = 0;
+  if (shown) {
+    ::GetScrollRange(bar, SB_CTL, &minimum, &oldMaximum);
+    position = ::GetScrollPos(bar, SB_CTL);
+  }
+  UpdateScrollRange();
+  if (!m_strip->IsPanelScrollBarShown()) {
+    m_current->SetScrollOffset(0, true);
+    return;
+  }
+  int newMaximum = 0;
+  ::GetScrollRange(bar, SB_CTL, &minimum, &newMaximum);
+  int nearEdge = 0, farEdge = 0;
+  if (!m_current->CellSpan(index, &nearEdge, &farEdge)) return;
+  int next = PanelKeepInView(position, oldMaximum, newMaximum, nearEdge, farEdge,
+                             m_current->VisibleLength());
+  m_current->SetScrollOffset(next, true);
+  ::SetScrollPos(bar, SB_CTL, next, TRUE);
+}
+
+void CChildView::FitFrame(bool animate) {
+  if (m_fitted) return;
+  m_fitted = true;
+  HWND frame = ::GetParent(m_hWnd);
+  if (!m_current || !frame) return;
+  BarLook look = BarLook::Current();
+  bool vertical = IsVertical(look.style);
+  int t = StripThickness();
+
+  SIZE extent = m_current->ContentExtent();
+  RECT client;
+  GetClientRect(&client);
+  RECT need = vertical ? RECT{0, 0, extent.cx + t, client.bottom}
+                       : RECT{0, 0, client.right, extent.cy + t};
+  // The margins: FrmBorderX along the bar, FrmBorderY across it.
+  if (vertical) ::InflateRect(&need, look.frmBorderY, look.frmBorderX);
+  else ::InflateRect(&need, look.frmBorderX, look.frmBorderY);
+  ::AdjustWindowRectEx(&need, static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE)));
+  ::AdjustWindowRectEx(&need, static_cast<DWORD>(::GetWindowLongPtrA(frame, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(::GetWindowLongPtrA(frame, GWL_EXSTYLE)));
+  int needed = vertical ? need.right - need.left : need.bottom - need.top;
+  RECT frameRect;
+  ::GetWindowRect(frame, &frameRect);
+  int along = vertical ? frameRect.bottom - frameRect.top : frameRect.right - frameRect.left;
+  int across = vertical ? frameRect.right - frameRect.left : frameRect.bottom - frameRect.top;
+  auto setAcross = [&](int size) {
+    ::SetWindowPos(frame, nullptr, 0, 0, vertical ? size : along, vertical ? along : size,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  };
+  if (!animate && across == needed) return;
+  if (animate && (look.style & kAnimate)) {
+    int step = std::max(1, (needed - t) / 20);
+    for (int size = t; size < needed && ::IsWindow(frame); size += step) {
+      setAcross(size);
+      if (!PumpMessages()) break;
+      ::Sleep(1);
+    }
+  } else {
+    setAcross(t);
+  }
+  if (::IsWindow(frame)) setAcross(needed);
+}
+
+void CChildView::ApplyOptions(DWORD oldStyle) {
+  DWORD style = StyleWord();
+  DWORD changed = style ^ oldStyle;
+  HWND frame = ::GetParent(m_hWnd);
+  auto redrawFrame = [frame] {
+    if (frame)
+      ::RedrawWindow(frame, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  };
+  BarLook look = BarLook::Current();
+  if ((changed & kAutoTabWidth) || Changed("TabTxtDraw") || Changed("TabTxtWidth"))
+    ApplyTabTextOptions(false);
+  if (changed & kToolTips) UpdateToolTip();
+  if ((changed & kViewEdge) || Changed("FrmBorderX") || Changed("FrmBorderY")) {
+    LONG_PTR ex = ::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE);
+    ex = (style & kFlatView) ? (ex & ~WS_EX_CLIENTEDGE) : (ex | WS_EX_CLIENTEDGE);
+    ::SetWindowLongPtrA(m_hWnd, GWL_EXSTYLE, ex);
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    LayOut();
+    m_fitted = false;
+    FitFrame(false);
+    redrawFrame();
+  }
+  if ((changed & (kShowText | kLargeIcons | kThinButtons)) || Changed("TxtFontHeight") ||
+      Changed("BtnTxtDraw") || Changed("BorderX") || Changed("BorderY") || Changed("BtnTxtWidth")) {
+    for (auto& panel : m_panels) {
+      if (!panel || panel.get() == m_current) continue;
+      panel->SetImageList(look.ImagesForStyle());
+      panel->Rebuild(false, false);
+    }
+    if (m_current) {
+      m_current->SetImageList(look.ImagesForStyle());
+      m_current->Rebuild(false, true);
+    }
+    LayOut();
+    m_fitted = false;
+    FitFrame(false);
+    redrawFrame();
+  }
+  if ((changed & kTabColourButtons) && m_current) ::InvalidateRect(*m_current, nullptr, TRUE);
+  if ((changed & kTopmost) && frame)
+    ::SetWindowPos(frame, (style & kTopmost) ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (changed & kDesktopBar) {
+    m_fitted = false;
+    FitFrame(false);
+  }
+  if ((changed & kVertical) || Changed("TabHightAdj")) {
+    int t = StripThickness();
+    RECT client;
+    GetClientRect(&client);
+    if (IsVertical(style)) {
+      int x = (style & 0x10000) ? client.right - t : 0;
+      if (IsVertical(oldStyle)) ::MoveWindow(*m_strip, x, 0, t, 100, TRUE);
+      else ::SetWindowPos(*m_strip, nullptr, 0, 0, t, 100, SWP_NOMOVE | SWP_NOZORDER);
+    } else {
+      ::SetWindowPos(*m_strip, nullptr, 0, 0, 100, t, SWP_NOMOVE | SWP_NOZORDER);
+    }
+    m_strip->Reorient();
+    if (m_current) m_current->Rebuild(false, true);
+    LayOut();
+    m_fitted = false;
+    FitFrame(true);
+    redrawFrame();
+  }
+}
+
+void CChildView::SelectTab(int index) {
+  int visible = g_tabList.GetCount();
+  if (index < 0) return;
+  if (index < visible) {
+    if (!g_tabList.SelectTab(index)) return;
+    m_strip->Select(index);
+    ShowTabPanel(index);
+    m_strip->EnsureVisible(index);
+    return;
+  }
+  // A hidden tab comes back as the last visible one.
+  CTabDataList* hidden = g_tabList.GetHiddenList();
+  int h = index - visible;
+  if (!hidden || h >= hidden->GetCount()) return;
+  auto copy = hidden->GetTab(h)->Clone();
+  int added = g_tabList.AddTab(std::move(copy));
+  hidden->RemoveTab(h);
+  if (hidden->GetCount() == 0) g_tabList.DestroyHiddenList();
+  CTabData* tab = g_tabList.GetTab(added);
+  m_panels.resize(static_cast<size_t>(g_tabList.GetCount()));
+  m_strip->AddTab(tab->m_name, tab->m_color, tab->m_textColor, true);
+  g_tabList.SelectTab(added);
+  m_strip->Select(added);
+  ShowTabPanel(added);
+  m_strip->EnsureVisible(added);
+}
+
+BOOL CChildView::OnCommand(UINT id, UINT, HWND) {
+  if (id >= kFirstTabCommand && id <= kLastTabCommand) {
+    SelectTab(static_cast<int>(id - kFirstTabCommand));
+    return TRUE;
+  }
+  return FALSE;
+}
+
+bool CChildView::OnKeyDown(UINT key) {
+  int selected = m_strip ? m_strip->GetSelected() : -1;
+  int count = g_tabList.GetCount();
+  int target = -1;
+  switch (key) {
+    case VK_PRIOR:
+      if (selected > 0) target = selected - 1;
+      break;
+    case VK_NEXT:
+      if (selected + 1 < count) target = selected + 1;
+      break;
+    case VK_HOME:
+      target = 0;
+      break;
+    case VK_END:
+      target = count - 1;
+      break;
+    default:
+      return false;
+  }
+  if (target >= 0) PostMessage(WM_COMMAND, kFirstTabCommand + target, 0);
+  return true;
+}
+
+BOOL CChildView::PreTranslateMessage(MSG* msg) {
+  // The button tooltip follows the mouse over the current panel.
+  if (m_toolTip && m_current && msg->hwnd == m_current->GetSafeHwnd() &&
+      msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST &&
+      msg->message != WM_LBUTTONDBLCLK && msg->message != WM_RBUTTONDBLCLK)
+    ::SendMessageA(m_toolTip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg));
+  return FALSE;
+}
+
+LRESULT CChildView::OnNotify(const NMHDR& header, LPARAM lParam) {
+  if (m_toolTip && header.hwndFrom == m_toolTip && header.code == TTN_GETDISPINFOA) {
+    auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
+    info->szText[0] = '\0';
+    info->lpszText = info->szText;
+    if (m_current) {
+      POINT cursor;
+      ::GetCursorPos(&cursor);
+      ::ScreenToClient(*m_current, &cursor);
+      CopyTipText(m_current->TooltipTextAt(cursor), info->szText, sizeof info->szText);
+    }
+    return 0;
+  }
+  if (m_strip && header.hwndFrom == m_strip->GetSafeHwnd()) {
+    const auto& note = *reinterpret_cast<const NMTABSTRIP*>(lParam);
+    if (header.code == tabstrip::kTabSelected && note.tab) {
+      int index = g_tabList.FindTab(note.tab->GetName().c_str());
+      if (index >= 0 && g_tabList.SelectTab(index)) {
+        ShowTabPanel(index);
+        m_strip->EnsureVisible(index);
+      }
+    }
+    return 0;
+  }
+  return 0;
+}
+
+void CChildView::OnPaint() {
+  PAINTSTRUCT paint;
+  HDC dc = ::BeginPaint(m_hWnd, &paint);
+  RECT client;
+  GetClientRect(&client);
+  BarLook look = BarLook::Current();
+  PaintViewFrame(dc, client, look.style, StripThickness(), look.frmBorderX, look.frmBorderY);
+  ::EndPaint(m_hWnd, &paint);
+}
+
+LRESULT CChildView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      return OnCreate();
+    case WM_DESTROY:
+      OnDestroy();
+      break;
+    case WM_SIZE:
+      OnSize(LOWORD(lParam), HIWORD(lParam));
+      return 0;
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_NOTIFY:
+      return OnNotify(*reinterpret_cast<const NMHDR*>(lParam), lParam);
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (m_strip && reinterpret_cast<HWND>(lParam) == m_strip->GetPanelScrollBar())
+        OnPanelScroll(LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
+      return 0;
+    case WM_KEYDOWN:
+      if (OnKeyDown(static_cast<UINT>(wParam))) return 0;
+      break;
+    case WM_PANEL_BUILD_PROGRESS:
+      if (m_strip) ::SendMessageA(*m_strip, WM_TAB_PROGRESS, wParam, lParam);
+      return 0;
+    case WM_APP + 1:
+      ApplyOptions(static_cast<DWORD>(wParam));
+      return 0;
+    case WM_LBUTTONDOWN:
+      // A press on the margin around the panel may move the whole bar.
+      BeginFrameHoldToMove(m_hWnd);
+      return 0;
+    default:
+      break;
+  }
+  return CWnd::WindowProc(message, wParam, lParam);
+}
