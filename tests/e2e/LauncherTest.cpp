@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -42,7 +43,7 @@ class LauncherTest : public ::testing::Test {
   std::string Recorder() const { return Path("Recorder.exe"); }
 
   // Tab 1 "Main" with cells, five visible tabs, two hidden ones.
-  void WriteIni(const Strings& cells, DWORD style = 0x82DC) {
+  void WriteIni(const Strings& cells, DWORD style = 0x82DC, const Strings& second = {"*"}) {
     std::string ini = "[Common]\r\nTrans=10\r\nStyle=" + std::to_string(style) + "\r\n";
     ini += "[Order]\r\n1=1\r\n2=1\r\n3=1\r\n4=1\r\n5=1\r\n6=-1\r\n7=-1\r\n";
     ini += "[Tab1]\r\nNo=" + std::to_string(cells.size()) + "\r\nDesc=Main\r\n";
@@ -51,7 +52,12 @@ class LauncherTest : public ::testing::Test {
     }
     const char* names[] = {"Two", "Three", "Four", "Five", "Hidden One", "Hidden Two"};
     for (int n = 2; n <= 7; ++n) {
-      ini += "[Tab" + std::to_string(n) + "]\r\nNo=1\r\nDesc=" + names[n - 2] + "\r\n";
+      ini += "[Tab" + std::to_string(n) + "]\r\nDesc=" + names[n - 2] + "\r\n";
+      const Strings& tabCells = n == 2 ? second : Strings{"*"};
+      ini += "No=" + std::to_string(tabCells.size()) + "\r\n";
+      for (size_t i = 0; i < tabCells.size(); ++i) {
+        ini += "Btn" + std::to_string(i + 1) + "=" + tabCells[i] + "\r\n";
+      }
     }
     ASSERT_TRUE(folder_.WriteIni(ini));
   }
@@ -408,6 +414,20 @@ TEST_F(LauncherTest, AMissingSettingsLibraryIsReportedWithTheSystemErrorText) {
     EXPECT_FALSE(Has(out, "pause")) << op;
   }
   EXPECT_EQ(Cell(1), "C:\\a.exe");
+}
+
+TEST_F(LauncherTest, RunningATabStartsEveryButtonAndEndsWithOneAfterLaunchAction) {
+  MakeShortcut("second.lnk", Recorder(), "second run");
+  WriteIni({"*"}, 0x82DC | 0x40000, {Recorder(), "/", "*", Path("second.lnk")});
+  Strings out = Harness("runtab 1 -1");
+  EXPECT_EQ(std::count(out.begin(), out.end(), "frame 32806"), 1);
+  for (const auto& line : out) EXPECT_NE(line.substr(0, 7), "recent ") << line;
+  auto records = Recorded(2);
+  ASSERT_EQ(records.size(), 2u);
+  bool second = false;
+  for (const auto& record : records)
+    second = second || record.first.find("second run") != std::string::npos;
+  EXPECT_TRUE(second);
 }
 
 TEST_F(LauncherTest, TheTabMenuShowsTheButtonsAndRunsTheChosenOne) {
