@@ -287,22 +287,35 @@ TEST_F(LauncherTest, SystemFolder17OpensThroughItsItemList) {
   for (HWND window : opened()) ::PostMessageA(window, WM_CLOSE, 0, 0);
 }
 
-TEST_F(LauncherTest, CopyAllPutsTheSeparatorAsSlashAndLeavesTheBlankOut) {
-  WriteIni({"C:\\a.exe", "/", "*", "D:\\b c.txt"});
-  Strings out = Harness("copyall");
-  ASSERT_TRUE(Has(out, "result 1"));
-  ASSERT_TRUE(::OpenClipboard(nullptr));
-  HANDLE data = ::GetClipboardData(CF_HDROP);
+// The clipboard is one for the whole display: other test programs running at the same time may
+// replace it between two steps. The clipboard tests therefore try up to three times.
+const int kClipboardAttempts = 3;
+
+std::string ClipboardFileListBytes() {
   std::string block;
-  if (data) {
-    const char* bytes = static_cast<const char*>(::GlobalLock(data));
-    block.assign(bytes, bytes + 20 + 23);
-    ::GlobalUnlock(data);
+  if (!::OpenClipboard(nullptr)) return block;
+  if (HANDLE data = ::GetClipboardData(CF_HDROP)) {
+    size_t size = ::GlobalSize(data);
+    if (const char* bytes = static_cast<const char*>(::GlobalLock(data))) {
+      block.assign(bytes, size);
+      ::GlobalUnlock(data);
+    }
   }
   ::CloseClipboard();
-  ASSERT_FALSE(block.empty());
-  EXPECT_EQ(block.substr(0, 20), std::string("\x14\0\0\0", 4) + std::string(16, '\0'));
-  EXPECT_EQ(block.substr(20), std::string("C:\\a.exe\0/\0D:\\b c.txt\0\0", 23));
+  return block;
+}
+
+TEST_F(LauncherTest, CopyAllPutsTheSeparatorAsSlashAndLeavesTheBlankOut) {
+  WriteIni({"C:\\a.exe", "/", "*", "D:\\b c.txt"});
+  const std::string expected = std::string("\x14\0\0\0", 4) + std::string(16, '\0') +
+                               std::string("C:\\a.exe\0/\0D:\\b c.txt\0\0", 23);
+  std::string block;
+  for (int attempt = 0; attempt < kClipboardAttempts && block != expected; ++attempt) {
+    Strings out = Harness("copyall");
+    ASSERT_TRUE(Has(out, "result 1"));
+    block = ClipboardFileListBytes();
+  }
+  EXPECT_EQ(block, expected);
 }
 
 void PutOnClipboard(const std::string& block) {
@@ -338,13 +351,17 @@ TEST_F(LauncherTest, PasteTakesAListMadeByAnotherProcessAndOnlyItsWholeNames) {
        {"C:\\ok.txt", "C:\\z.exe"}},
   };
   for (const auto& c : cases) {
-    WriteIni({"C:\\a.exe", "*", "C:\\z.exe"});
-    PutOnClipboard(c.block);
-    Harness("paste 1");
-    for (size_t i = 0; i < c.cells.size(); ++i) {
-      EXPECT_EQ(Cell(static_cast<int>(i) + 2), c.cells[i]) << c.what;
+    Strings expected = c.cells;
+    expected.push_back("");  // nothing after them
+    Strings cells;
+    for (int attempt = 0; attempt < kClipboardAttempts && cells != expected; ++attempt) {
+      WriteIni({"C:\\a.exe", "*", "C:\\z.exe"});
+      PutOnClipboard(c.block);
+      Harness("paste 1");
+      cells.clear();
+      for (size_t i = 0; i < expected.size(); ++i) cells.push_back(Cell(static_cast<int>(i) + 2));
     }
-    EXPECT_EQ(Cell(static_cast<int>(c.cells.size()) + 2), "") << c.what;
+    EXPECT_EQ(cells, expected) << c.what;
   }
 }
 
