@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Input.h"
+#include "Screenshot.h"
 #include "ProgramFolder.h"
 #include "WindowFinder.h"
 
@@ -92,41 +93,6 @@ void RightClickAt(int x, int y) {
   PointTo(x, y);
   Button(MOUSEEVENTF_RIGHTDOWN);
   Button(MOUSEEVENTF_RIGHTUP);
-}
-
-// Saves the whole screen as a bitmap file (a picture for people, not an assertion).
-void SaveScreenshot(const std::string& path) {
-  int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
-  HDC screen = ::GetDC(nullptr);
-  HDC memory = ::CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = ::SelectObject(memory, bitmap);
-  ::BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-  ::SelectObject(memory, old);
-  DWORD stride = ((width * 3 + 3) / 4) * 4, imageSize = stride * height;
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-  file.bfSize = file.bfOffBits + imageSize;
-  std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
-  bytes.append(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-  bytes.append(static_cast<const char*>(bits), imageSize);
-  HANDLE out = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (out != INVALID_HANDLE_VALUE) {
-    DWORD written = 0;
-    ::WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    ::CloseHandle(out);
-  }
-  ::DeleteObject(bitmap);
-  ::DeleteDC(memory);
-  ::ReleaseDC(nullptr, screen);
 }
 
 class FrameTest : public ::testing::Test {
@@ -310,7 +276,7 @@ TEST_F(FrameTest, RightClickShowsTheFileMenuUnlessTheBarIsLocked) {
   ::Sleep(300);
   std::string artefacts = ProgramFolder::BinFolder() + "..\\artefacts";
   ::CreateDirectoryA(artefacts.c_str(), nullptr);
-  SaveScreenshot(artefacts + "\\file-menu.bmp");
+  SaveScreenBitmap(artefacts + "\\file-menu.bmp");
   PressKey(VK_ESCAPE);
   ::Sleep(200);
   ASSERT_TRUE(bar_.CloseFrame());
