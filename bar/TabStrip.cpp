@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 #include "bar/BarLook.h"
@@ -559,7 +560,8 @@ void CTabStrip::OnProgress(WPARAM action, LPARAM count) {
       m_progress = ::CreateWindowExA(0, PROGRESS_CLASSA, "", style, r.left, r.top, r.right - r.left,
                                      r.bottom - r.top, m_hWnd, nullptr, instance, nullptr);
       if (!m_progress) return;
-      ::SendMessageA(m_progress, PBM_SETRANGE32, 0, std::max<LPARAM>(0, count));
+      ::SendMessageA(m_progress, PBM_SETRANGE32, 0,
+                     static_cast<LPARAM>(std::max<LPARAM>(0, std::min<LPARAM>(count, INT_MAX))));
       ::SendMessageA(m_progress, PBM_SETSTEP, 1, 0);
       ::UpdateWindow(m_progress);
       break;

@@ -53,6 +53,7 @@ LRESULT CTabStrip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CONTEXTMENU:
       return OnContextMenu(reinterpret_cast<HWND>(wParam), lParam);
     case WM_NOTIFY:
+      if (!lParam) break;  // a foreign message without its record
       return OnNotify(*reinterpret_cast<const NMHDR*>(lParam), lParam);
     case WM_HSCROLL:
     case WM_VSCROLL:

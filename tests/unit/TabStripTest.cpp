@@ -572,6 +572,20 @@ TEST_F(TabStripTest, ZeroOrNegativeFixedWidthsStillMakeTabs) {
   }
 }
 
+TEST_F(TabStripTest, ForeignMessagesWithoutRecordsAreIgnored) {
+  AddTabs(2);
+  strip->SendMessage(WM_NOTIFY, 0, 0);
+  strip->SendMessage(WM_TAB_PROGRESS, 7, 0);
+  strip->SendMessage(WM_TAB_PROGRESS, 1, 0);  // a step without a bar
+  strip->SendMessage(WM_TAB_PROGRESS, 0, -5);
+  strip->SendMessage(WM_TAB_PROGRESS, 2, 0);
+  strip->SendMessage(WM_HSCROLL, SB_LINERIGHT, 0);
+  strip->SendMessage(WM_HSCROLL, SB_LINERIGHT, reinterpret_cast<LPARAM>(parent->GetSafeHwnd()));
+  strip->SendMessage(WM_CONTEXTMENU, 0, -1);
+  EXPECT_EQ(strip->GetScrollOffset(), 0);
+  EXPECT_EQ(strip->GetProgressBar(), nullptr);
+}
+
 TEST_F(TabStripTest, NegativeTabHeightAdjustmentIsClipped) {
   Start("[Common]\nStyle=33500\nTabHightAdj=-100\n");
   AddTabs(3);
