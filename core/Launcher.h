@@ -11,6 +11,7 @@
 
 #include "core/LauncherHost.h"
 #include "core/TabDataList.h"
+#include "core/TabListSnapshot.h"
 
 class CPlumageLibrary;
 class CTabData;
@@ -67,6 +68,10 @@ class CLauncher {
   void TabOrder();
   void BarBackground();
   void ShowHideTabs();
+  // WM_TABLIST from the settings library while one of its dialogs is open.
+  LRESULT AnswerTabList(WPARAM wParam, LPARAM lParam) {
+    return m_snapshots.Answer(m_model, wParam, lParam);
+  }
 
   // Hands one dropped file to the button's program, or copies or moves it into the button's
   // folder. Exposed for the view's drop handling and for tests.
@@ -91,4 +96,5 @@ class CLauncher {
   CTabDataList& m_model;
   CLauncherHost& m_host;
   CPlumageLibrary& m_plumage;
+  CTabListSnapshots m_snapshots;
 };
