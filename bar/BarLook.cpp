@@ -15,9 +15,9 @@ HIMAGELIST SystemImageList(bool large) {
   HIMAGELIST& list = lists[large ? 1 : 0];
   if (!list) {
     SHFILEINFOA info{};
-    list = reinterpret_cast<HIMAGELIST>(::SHGetFileInfoA(
-        "C:\\", 0, &info, sizeof info,
-        SHGFI_SYSICONINDEX | (large ? SHGFI_LARGEICON : SHGFI_SMALLICON)));
+    list = reinterpret_cast<HIMAGELIST>(
+        ::SHGetFileInfoA("C:\\", 0, &info, sizeof info,
+                         SHGFI_SYSICONINDEX | (large ? SHGFI_LARGEICON : SHGFI_SMALLICON)));
   }
   return list;
 }

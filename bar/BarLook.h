@@ -8,8 +8,8 @@
 // image lists). Without a frame the option defaults apply.
 struct BarLook {
   DWORD style = 0x82DC;
-  int fontHeight = 10;        // 0 when text is not shown
-  HFONT font = nullptr;       // borrowed; none means the stock GUI font
+  int fontHeight = 10;   // 0 when text is not shown
+  HFONT font = nullptr;  // borrowed; none means the stock GUI font
   int btnTxtWidth = 8;
   int btnTxtDraw = 0x8001;
   int borderX = 5;

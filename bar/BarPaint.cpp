@@ -24,7 +24,9 @@ void Line(HDC dc, int left, int top, int right, int bottom, int stock) {
   ::FillRect(dc, &r, static_cast<HBRUSH>(::GetStockObject(stock)));
 }
 
-RECT Offset(const RECT& r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
+RECT Offset(const RECT& r, int dx, int dy) {
+  return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
 }  // namespace
 
 COLORREF ResolveColor(uint32_t value, COLORREF fallback) {
@@ -55,8 +57,10 @@ void PaintCell(HDC dc, const CBtnItem& item, const RECT& r, bool pressed, bool h
     Line(dc, r.right - 1, r.top, r.right, r.bottom, dark);
     Line(dc, r.left, r.bottom - 1, r.right, r.bottom, dark);
   } else if (style & kFlatButtons) {
-    if (pressed) ::DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
-    else if (hovered) ::DrawEdge(dc, &edge, BDR_RAISEDINNER, BF_RECT);
+    if (pressed)
+      ::DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
+    else if (hovered)
+      ::DrawEdge(dc, &edge, BDR_RAISEDINNER, BF_RECT);
   } else {
     ::DrawEdge(dc, &edge, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
   }
@@ -77,8 +81,8 @@ void PaintCell(HDC dc, const CBtnItem& item, const RECT& r, bool pressed, bool h
         (style & kTabColorButtons) ? context.tabTextColor : ::GetSysColor(COLOR_BTNTEXT);
     int oldMode = ::SetBkMode(dc, TRANSPARENT);
     COLORREF oldColor = ::SetTextColor(dc, ResolveColor(textValue, defaultText));
-    CSelectObject font(dc, context.font ? static_cast<HGDIOBJ>(context.font)
-                                        : ::GetStockObject(DEFAULT_GUI_FONT));
+    CSelectObject font(
+        dc, context.font ? static_cast<HGDIOBJ>(context.font) : ::GetStockObject(DEFAULT_GUI_FONT));
     UINT format = item.m_overflow ? static_cast<UINT>(context.overflowFormat) : 0x8001u;
     ::DrawTextA(dc, item.m_text.c_str(), static_cast<int>(item.m_text.size()), &text,
                 format | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
@@ -90,9 +94,12 @@ void PaintCell(HDC dc, const CBtnItem& item, const RECT& r, bool pressed, bool h
 void PaintViewFrame(HDC dc, const RECT& client, DWORD style, int tabThickness, int frmBorderX,
                     int frmBorderY) {
   RECT r = client;
-  if (style & 0x10000) r.right -= tabThickness;
-  else if (style & 0x20000) r.left += tabThickness;
-  else r.bottom -= tabThickness;
+  if (style & 0x10000)
+    r.right -= tabThickness;
+  else if (style & 0x20000)
+    r.left += tabThickness;
+  else
+    r.bottom -= tabThickness;
   if (r.right <= r.left || r.bottom <= r.top) return;
 
   if (style & kFlatFrame) {
@@ -103,8 +110,10 @@ void PaintViewFrame(HDC dc, const RECT& client, DWORD style, int tabThickness, i
   if (style & kThinFrame) return;
   const int along = frmBorderX - 2;
   const int across = frmBorderY - 2;
-  if (IsVerticalStyle(style)) ::InflateRect(&r, -across, -along);
-  else ::InflateRect(&r, -along, -across);
+  if (IsVerticalStyle(style))
+    ::InflateRect(&r, -across, -along);
+  else
+    ::InflateRect(&r, -along, -across);
   // A border too large for the view leaves no room for the sunken edge.
   if (r.right <= r.left || r.bottom <= r.top) return;
   ::DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT);

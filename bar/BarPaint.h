@@ -16,7 +16,7 @@ inline bool IsDefaultColor(uint32_t value) { return value >= 0x2000000; }
 // What painting a cell needs besides the cell itself.
 struct CellPaintContext {
   DWORD style = 0;
-  COLORREF tabColor = 0;      // the tab's colour, "default" already resolved
+  COLORREF tabColor = 0;  // the tab's colour, "default" already resolved
   COLORREF tabTextColor = 0;
   HFONT font = nullptr;
   HIMAGELIST images = nullptr;

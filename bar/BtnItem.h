@@ -26,14 +26,14 @@ class CBtnItem {
   bool IsSeparator() const { return m_data && m_data->IsSeparator(); }
   bool IsBlank() const { return !m_data || m_data->IsBlank(); }
 
-  RECT m_rect{};              // the cell in panel client coordinates
-  HICON m_icon = nullptr;     // the application icon for a target without an image; shared
-  int m_imageIndex = -1;      // index into the panel's system image list
-  std::string m_text;         // display name
+  RECT m_rect{};               // the cell in panel client coordinates
+  HICON m_icon = nullptr;      // the application icon for a target without an image; shared
+  int m_imageIndex = -1;       // index into the panel's system image list
+  std::string m_text;          // display name
   CBtnData* m_data = nullptr;  // the model's cell, not owned
-  RECT m_iconRect{};          // relative to the cell's top-left corner
+  RECT m_iconRect{};           // relative to the cell's top-left corner
   RECT m_textRect{};
-  bool m_overflow = true;     // the name does not fit, or text is not shown
+  bool m_overflow = true;  // the name does not fit, or text is not shown
 };
 
 // Whether reading path would reach over the network (a UNC path or a mapped

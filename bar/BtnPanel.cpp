@@ -8,6 +8,7 @@
 #include "core/Globals.h"
 #include "core/MbString.h"
 #include "bar/FrameLink.h"
+#include "bar/PanelScroll.h"
 #include "frame/SubclassWnd.h"
 #include "framework/GdiObject.h"
 
@@ -146,9 +147,7 @@ void CBtnPanel::HookFrameWindow(HWND frame) {
   m_frameHook->HookWindow(frame);
 }
 
-void CBtnPanel::StartBarMove() {
-  BeginFrameHoldToMove(m_hWnd);
-}
+void CBtnPanel::StartBarMove() { BeginFrameHoldToMove(m_hWnd); }
 
 // ---------------------------------------------------------------------------
 // Items and layout
@@ -195,7 +194,7 @@ void CBtnPanel::Rebuild(bool recreateItems, bool erase) {
   if (m_hWnd) {
     DWORD exStyle = static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE));
     DWORD wanted = (look.borderX == 0 && look.borderY == 0) ? (exStyle & ~WS_EX_STATICEDGE)
-                                                             : (exStyle | WS_EX_STATICEDGE);
+                                                            : (exStyle | WS_EX_STATICEDGE);
     if (wanted != exStyle) {
       ::SetWindowLongPtrA(m_hWnd, GWL_EXSTYLE, static_cast<LONG_PTR>(wanted));
       ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
@@ -227,8 +226,10 @@ void CBtnPanel::Place() {
     SIZE size = item->IsSeparator() ? separator : m_cell.size;
     int length = vertical ? size.cy : size.cx;
     int start = along - m_scrollOffset;
-    if (vertical) item->m_rect = {across, start, across + size.cx, start + length};
-    else item->m_rect = {start, across, start + length, across + size.cy};
+    if (vertical)
+      item->m_rect = {across, start, across + size.cx, start + length};
+    else
+      item->m_rect = {start, across, start + length, across + size.cy};
     along += length + look.borderX;
   }
   const int thickness = Across(style, m_cell.size) + 2 * look.borderY;
@@ -263,6 +264,14 @@ bool CBtnPanel::CellSpan(int index, int* nearEdge, int* farEdge) const {
   if (nearEdge) *nearEdge = NearEdge(style, item->m_rect) + m_scrollOffset;
   if (farEdge) *farEdge = FarEdge(style, item->m_rect) + m_scrollOffset;
   return true;
+}
+
+int CBtnPanel::PositionToShow(int index, int position, int oldMaximum, int newMaximum) const {
+  if (index < 0) index = m_hot;
+  int nearEdge = 0, farEdge = 0;
+  if (!CellSpan(index, &nearEdge, &farEdge))
+    return std::clamp(position, 0, std::max(0, newMaximum));
+  return PanelKeepInView(position, oldMaximum, newMaximum, nearEdge, farEdge, VisibleLength());
 }
 
 int CBtnPanel::ScrollUnit() const {
@@ -436,7 +445,9 @@ std::string CBtnPanel::TooltipTextAt(POINT point) const {
 // ---------------------------------------------------------------------------
 // Painting
 
-COLORREF CBtnPanel::TabColor() const { return ResolveColor(m_tab.m_color, ::GetSysColor(COLOR_BTNFACE)); }
+COLORREF CBtnPanel::TabColor() const {
+  return ResolveColor(m_tab.m_color, ::GetSysColor(COLOR_BTNFACE));
+}
 
 void CBtnPanel::InvalidateCell(int index) {
   const CBtnItem* item = GetItem(index);

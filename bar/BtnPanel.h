@@ -47,7 +47,7 @@ struct NMBTNMODE {
   NMHDR hdr;
   int targetKind;  // 1 before the target cell, 2 onto it, 3 after it
   int target;
-  int mode;        // 0 copy, 1 move, 2 swap
+  int mode;  // 0 copy, 1 move, 2 swap
 };
 
 struct NMBTNDROP {
@@ -123,6 +123,10 @@ class CBtnPanel : public CWnd {
   bool CellSpan(int index, int* nearEdge, int* farEdge) const;
   // Client length along the bar.
   int VisibleLength() const;
+  // The scroll position that keeps the cell at index (the hot cell when
+  // index is negative) in view after a change of the cell list, from the
+  // scroll bar's position and its maximum before and after the change.
+  int PositionToShow(int index, int position, int oldMaximum, int newMaximum) const;
   // Follows the frame's menu loops so hover ends when a menu closes; the
   // panel hooks the main frame by itself.
   void HookFrameWindow(HWND frame);

@@ -50,7 +50,8 @@ ButtonCell CellGeometry(DWORD style, int fontHeight, HFONT font, int textWidthIn
     if (dc) {
       RECT r{0, 0, 0, 0};
       {
-        CSelectObject select(dc, font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(DEFAULT_GUI_FONT));
+        CSelectObject select(
+            dc, font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(DEFAULT_GUI_FONT));
         ::DrawTextA(dc, "W", 1, &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
       }
       ::ReleaseDC(nullptr, dc);

@@ -8,7 +8,7 @@
 struct ButtonCell {
   SIZE size{};
   RECT icon{};
-  RECT text{};       // empty when text is not shown
+  RECT text{};  // empty when text is not shown
   bool showText = false;
 };
 
@@ -28,4 +28,6 @@ inline bool IsVerticalStyle(DWORD style) { return (style & 0x30000) != 0; }
 inline int Along(DWORD style, SIZE s) { return IsVerticalStyle(style) ? s.cy : s.cx; }
 inline int Across(DWORD style, SIZE s) { return IsVerticalStyle(style) ? s.cx : s.cy; }
 inline int NearEdge(DWORD style, const RECT& r) { return IsVerticalStyle(style) ? r.top : r.left; }
-inline int FarEdge(DWORD style, const RECT& r) { return IsVerticalStyle(style) ? r.bottom : r.right; }
+inline int FarEdge(DWORD style, const RECT& r) {
+  return IsVerticalStyle(style) ? r.bottom : r.right;
+}

@@ -6,8 +6,8 @@
 
 int PanelScrollOverflow(int contentLength, int viewLength, int frmBorderX) {
   // 64-bit so that absurd borders cannot wrap around.
-  long long overflow =
-      static_cast<long long>(contentLength) - (static_cast<long long>(viewLength) - 2LL * frmBorderX);
+  long long overflow = static_cast<long long>(contentLength) -
+                       (static_cast<long long>(viewLength) - 2LL * frmBorderX);
   return static_cast<int>(std::clamp<long long>(overflow, -0x7FFFFFFFLL, 0x7FFFFFFFLL));
 }
 
@@ -48,8 +48,10 @@ int PanelKeepInView(int position, int oldMaximum, int newMaximum, int cellNear, 
   const long long centre = (static_cast<long long>(cellNear) + cellFar) / 2;
   if (centre < pos || centre >= pos + visibleLength) {
     pos += static_cast<long long>(newMaximum) - oldMaximum;
-    if (cellFar < pos) pos = cellNear;
-    else if (pos + visibleLength < cellNear) pos = static_cast<long long>(cellFar) - visibleLength;
+    if (cellFar < pos)
+      pos = cellNear;
+    else if (pos + visibleLength < cellNear)
+      pos = static_cast<long long>(cellFar) - visibleLength;
   }
   return static_cast<int>(std::clamp<long long>(pos, 0, std::max(0, newMaximum)));
 }

@@ -24,7 +24,9 @@ CWinApp theBenchApp("Kestrel");
 namespace {
 using Clock = std::chrono::steady_clock;
 
-double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+double Milliseconds(Clock::duration d) {
+  return std::chrono::duration<double, std::milli>(d).count();
+}
 
 void Print(const char* what, double measured, double baseline, const char* unit) {
   std::printf("%-44s %10.3f %s  baseline %10.3f %s  ratio %.2f\n", what, measured, unit, baseline,
@@ -41,16 +43,24 @@ std::string WindowsFolder() {
 // missing files, separators and blanks.
 std::vector<std::string> Commands(int count) {
   const std::string w = WindowsFolder();
-  const std::vector<std::string> kinds = {
-      w + "\\notepad.exe",       w + "\\regedit.exe",    w + "\\system32\\cmd.exe",
-      w + "\\win.ini",           w,                      w + "\\system32",
-      "C:\\missing\\app.exe",    w + "\\explorer.exe",   w + "\\system32\\winver.exe",
-      w + "\\system32\\calc.exe"};
+  const std::vector<std::string> kinds = {w + "\\notepad.exe",
+                                          w + "\\regedit.exe",
+                                          w + "\\system32\\cmd.exe",
+                                          w + "\\win.ini",
+                                          w,
+                                          w + "\\system32",
+                                          "C:\\missing\\app.exe",
+                                          w + "\\explorer.exe",
+                                          w + "\\system32\\winver.exe",
+                                          w + "\\system32\\calc.exe"};
   std::vector<std::string> commands;
   for (int i = 0; i < count; ++i) {
-    if (i % 25 == 24) commands.push_back("/");
-    else if (i % 50 == 13) commands.push_back("*");
-    else commands.push_back(kinds[static_cast<size_t>(i) % kinds.size()]);
+    if (i % 25 == 24)
+      commands.push_back("/");
+    else if (i % 50 == 13)
+      commands.push_back("*");
+    else
+      commands.push_back(kinds[static_cast<size_t>(i) % kinds.size()]);
   }
   return commands;
 }

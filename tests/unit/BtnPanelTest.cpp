@@ -75,8 +75,8 @@ class BtnPanelTest : public ::testing::Test {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "BtnPanelTestParent";
     RegisterClassA(&wc);
-    parent = CreateWindowExA(0, "BtnPanelTestParent", "", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                             0, 0, 400, 200, nullptr, nullptr, wc.hInstance, nullptr);
+    parent = CreateWindowExA(0, "BtnPanelTestParent", "", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0,
+                             0, 400, 200, nullptr, nullptr, wc.hInstance, nullptr);
     ASSERT_NE(nullptr, parent);
   }
   void TearDown() override {
@@ -164,9 +164,8 @@ TEST_F(BtnPanelTest, HitTestFindsCellsAndNothingBetweenOrOutside) {
   CTestPanel& p = Make({"*", "/", "*"});
   struct Case {
     int x, y, expected;
-  } cases[] = {{4, 10, -1}, {5, 10, 0}, {24, 24, 0}, {25, 10, -1}, {30, 10, 1},
-               {39, 10, 2}, {58, 10, 2}, {59, 10, -1}, {10, 4, -1}, {10, 25, -1},
-               {-1, 10, -1}, {10, 500, -1}};
+  } cases[] = {{4, 10, -1}, {5, 10, 0},   {24, 24, 0}, {25, 10, -1}, {30, 10, 1},  {39, 10, 2},
+               {58, 10, 2}, {59, 10, -1}, {10, 4, -1}, {10, 25, -1}, {-1, 10, -1}, {10, 500, -1}};
   for (const Case& c : cases) EXPECT_EQ(c.expected, p.HitTest({c.x, c.y})) << c.x << "," << c.y;
 }
 
@@ -182,6 +181,27 @@ TEST_F(BtnPanelTest, ScrollOffsetMovesEveryCellBackAlongTheBar) {
   p.SetScrollOffset(0, false);
   EXPECT_EQ(5, p.GetItem(0)->m_rect.left);
   EXPECT_EQ(25, p.ScrollUnit());
+}
+
+TEST_F(BtnPanelTest, InsertedCellIsKeptInView) {
+  // 20 cells in 200 pixels: 505 long, a range of 0..305 (client 198 wide).
+  CTestPanel& p = Make(std::vector<std::string>(20, "*"), kStyle, 200);
+  const int visible = p.VisibleLength();
+  EXPECT_EQ(198, visible);
+  const int oldMax = p.ContentSize().cx - visible;
+  p.InsertCell(btnpanel::kBlank, -1);  // appended, and hot
+  const int newMax = p.ContentSize().cx - visible;
+  int nearEdge = 0, farEdge = 0;
+  ASSERT_TRUE(p.CellSpan(20, &nearEdge, &farEdge));
+  // The new cell's far edge ends the view.
+  int position = p.PositionToShow(-1, 0, oldMax, newMax);
+  EXPECT_EQ(farEdge - visible, position);
+  // Inserted at the front while scrolled to the end: its near edge starts the view.
+  p.SetScrollOffset(position, true);
+  p.InsertCell(btnpanel::kBlank, 0);
+  EXPECT_EQ(5, p.PositionToShow(-1, position, newMax, newMax + 25));
+  // A cell already in view keeps the position.
+  EXPECT_EQ(40, p.PositionToShow(3, 40, newMax + 25, newMax + 25));
 }
 
 TEST_F(BtnPanelTest, ScrollUnitSkipsSeparatorsUnlessThereIsNothingElse) {

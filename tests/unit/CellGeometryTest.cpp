@@ -47,7 +47,8 @@ TEST(CellGeometry, IconOnlyCellsAreTheIconPlusPadding) {
 
 TEST(CellGeometry, SeparatorLengthStaysWithinThreeAndSixPixels) {
   ButtonCell cell;
-  for (auto [length, expected] : std::vector<std::pair<int, int>>{{5, 3}, {14, 3}, {20, 4}, {29, 5}, {38, 6}, {300, 6}}) {
+  for (auto [length, expected] :
+       std::vector<std::pair<int, int>>{{5, 3}, {14, 3}, {20, 4}, {29, 5}, {38, 6}, {300, 6}}) {
     cell.size = {length, 20};
     EXPECT_EQ(expected, SeparatorGeometry(0, cell).cx) << length;
   }
@@ -132,7 +133,8 @@ HICON PatternIcon() {
 }
 
 // Paints the cell into a 32-bit bitmap and returns its pixels.
-std::vector<DWORD> Render(const CBtnItem& item, SIZE size, bool pressed, const CellPaintContext& c) {
+std::vector<DWORD> Render(const CBtnItem& item, SIZE size, bool pressed,
+                          const CellPaintContext& c) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = size.cx;

@@ -16,10 +16,18 @@ TEST(PanelScroll, StepsAreQuarterUnitsAndWholeUnitsWithinTheRange) {
   struct Case {
     int code, from, thumb, expected;
   } cases[] = {
-      {SB_LINERIGHT, 0, 0, 6},     {SB_LINELEFT, 10, 0, 4},     {SB_LINELEFT, 3, 0, 0},
-      {SB_PAGERIGHT, 0, 0, 25},    {SB_PAGERIGHT, 90, 0, 100},  {SB_PAGELEFT, 30, 0, 5},
-      {SB_THUMBPOSITION, 0, 70, 70}, {SB_THUMBPOSITION, 0, 700, 100}, {SB_LEFT, 40, 0, 0},
-      {SB_RIGHT, 40, 0, 100},      {SB_THUMBTRACK, 40, 90, 40}, {SB_ENDSCROLL, 40, 0, 40},
+      {SB_LINERIGHT, 0, 0, 6},
+      {SB_LINELEFT, 10, 0, 4},
+      {SB_LINELEFT, 3, 0, 0},
+      {SB_PAGERIGHT, 0, 0, 25},
+      {SB_PAGERIGHT, 90, 0, 100},
+      {SB_PAGELEFT, 30, 0, 5},
+      {SB_THUMBPOSITION, 0, 70, 70},
+      {SB_THUMBPOSITION, 0, 700, 100},
+      {SB_LEFT, 40, 0, 0},
+      {SB_RIGHT, 40, 0, 100},
+      {SB_THUMBTRACK, 40, 90, 40},
+      {SB_ENDSCROLL, 40, 0, 40},
       {99, 40, 0, 40},
   };
   for (const Case& c : cases)
