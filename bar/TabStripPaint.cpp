@@ -13,6 +13,23 @@ const double kSelectedShare = 0.93;
 
 enum Align { kAlignStart, kAlignCentre, kAlignEnd };
 
+// Narrows the clipping region of dc to a rectangle for one scope.
+class ClipTo {
+ public:
+  ClipTo(HDC dc, const RECT& r) : m_dc(dc), m_saved(::SaveDC(dc)) {
+    ::IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+  }
+  ~ClipTo() {
+    if (m_saved) ::RestoreDC(m_dc, m_saved);
+  }
+  ClipTo(const ClipTo&) = delete;
+  ClipTo& operator=(const ClipTo&) = delete;
+
+ private:
+  HDC m_dc;
+  int m_saved;
+};
+
 int TextLength(const std::string& text) {
   return static_cast<int>(std::min<size_t>(text.size(), INT_MAX));
 }
@@ -115,11 +132,18 @@ void CTabStrip::PaintTabText(HDC dc, const CTabItem& tab, bool selected) const {
   RECT r = tab.GetRect();
   if (m_orientation == tablayout::kHorizontal) {
     RECT box{r.left + 10, r.top + 1, r.right - 10, r.bottom - 2};
-    UINT format = (tab.IsTruncated() ? m_overflowFormat : kCentredEllipsis) | kLineFormat;
-    ::DrawTextA(dc, name.data(), TextLength(name), &box, format);
+    if (!tab.IsTruncated()) {
+      ::DrawTextA(dc, name.data(), TextLength(name), &box, kCentredEllipsis | kLineFormat);
+      return;
+    }
+    // A cut name is clipped to its box, the underline of the selected
+    // tab's font included.
+    ClipTo clip(dc, box);
+    ::DrawTextA(dc, name.data(), TextLength(name), &box, m_overflowFormat | kLineFormat);
     return;
   }
   RECT box{r.left + 1, r.top + 10, r.right - 1, r.bottom - 10};
+  ClipTo clip(dc, box);
   int boxLength = box.bottom - box.top;
   if (!tab.IsTruncated()) {
     PaintRotatedText(dc, name, box, MeasureWidth(dc, name), kAlignCentre);

@@ -505,14 +505,17 @@ TEST_F(TabStripTest, NamesAreDrawnInsideTheirTabsInEveryOrientation) {
       strip->RemoveAllTabs();
       strip->AddTab("WWWWWWWWWWWW", kDefault, 0x0000FF);
       strip->AddTab("x", kDefault, kDefault);
-      strip->Select(1);
       RECT tab = strip->GetTab(0)->GetRect();
       RECT client;
       strip->GetClientRect(&client);
-      int inside = CountPixels(*strip, tab, red);
-      int everywhere = CountPixels(*strip, client, red);
-      EXPECT_GT(inside, 0) << ini << " mode " << mode;
-      EXPECT_EQ(inside, everywhere) << ini << " mode " << mode;
+      // Drawn plain and as the selected tab (bold and underlined).
+      for (int selected : {1, 0}) {
+        strip->Select(selected);
+        int inside = CountPixels(*strip, tab, red);
+        int everywhere = CountPixels(*strip, client, red);
+        EXPECT_GT(inside, 0) << ini << " mode " << mode << " selected " << selected;
+        EXPECT_EQ(inside, everywhere) << ini << " mode " << mode << " selected " << selected;
+      }
     }
   }
 }
