@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "core/FileName.h"
 #include "core/LauncherCommands.h"
 #include "core/ProgramFolder.h"
 #include "core/ShellLink.h"
@@ -46,10 +47,13 @@ bool CLauncher::RunCommand(const std::string& command, const char* parameters) {
       info.lpFile = path.empty() ? nullptr : path.c_str();
       return ::ShellExecuteExA(&info) != FALSE;
     }
-  } else if (kind == CommandKind::kShortcut) {
-    if (RunActionShortcut(command) == ActionResult::kHandled) return true;
   } else if (kind == CommandKind::kBlank || kind == CommandKind::kSeparator) {
     return false;  // nothing to start
+  }
+  // A number that names no folder is a path like any other, which may be a shortcut.
+  if (::lstrcmpiA(SplitPath(command).extension.c_str(), ".lnk") == 0 &&
+      RunActionShortcut(command) == ActionResult::kHandled) {
+    return true;
   }
   SHELLEXECUTEINFOA info{};
   info.cbSize = sizeof info;
