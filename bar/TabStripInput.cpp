@@ -164,12 +164,21 @@ LRESULT CTabStrip::OnContextMenu(HWND source, LPARAM lParam) {
   NMTABSTRIP record{};
   record.index = -1;
   record.kind = tabstrip::kOnStrip;
+  POINT point = PointOf(lParam);
+  if (lParam == -1) ::GetCursorPos(&point);  // from the keyboard
+  // A scroll bar whose arrows are both disabled is a disabled window: its
+  // clicks come to the strip, but they still mean the scroll bar.
+  if (source == m_hWnd) {
+    for (HWND bar : {m_arrows, m_panelScrollBar}) {
+      RECT r;
+      if (bar && ::IsWindowVisible(bar) && ::GetWindowRect(bar, &r) && ::PtInRect(&r, point))
+        source = bar;
+    }
+  }
   if (source && (source == m_arrows || source == m_panelScrollBar)) {
     record.kind = source == m_arrows ? tabstrip::kOnArrows : tabstrip::kOnPanelScrollBar;
     record.index = record.kind;
   } else {
-    POINT point = PointOf(lParam);
-    if (lParam == -1) ::GetCursorPos(&point);  // from the keyboard
     ::ScreenToClient(m_hWnd, &point);
     if (!OnSplitter(point)) {
       record.index = HitTest(point);

@@ -239,6 +239,21 @@ TEST_F(TabStripTest, ContextMenuTargetsAndTheParentsAnswer) {
   EXPECT_EQ(parent->contextMenusPassedOn, 2);
 }
 
+TEST_F(TabStripTest, DisabledArrowsStillGetTheirOwnContextMenu) {
+  AddTabs(2);  // they fit: both arrows are disabled at idle time
+  strip->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+  RECT arrows;
+  ::GetWindowRect(strip->GetArrows(), &arrows);
+  POINT p = Centre(arrows);
+  // A disabled window's clicks reach its parent.
+  strip->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(strip->GetSafeHwnd()),
+                     MAKELPARAM(p.x, p.y));
+  auto notes = NotesWithCode(tabstrip::kContextMenu);
+  ASSERT_EQ(notes.size(), 1u);
+  EXPECT_EQ(notes[0].kind, tabstrip::kOnArrows);
+  EXPECT_EQ(notes[0].index, static_cast<int>(CTabStrip::kArrowsId));
+}
+
 TEST_F(TabStripTest, ProtectedBarSendsNoContextMenu) {
   Start("[Common]\nStyle=33500\nProtects=1\n");
   AddTabs(2);
