@@ -400,6 +400,9 @@ void CTabStrip::BeginRename(int index) {
   CTabItem* tab = GetTab(index);
   if (!tab || !m_hWnd) return;
   EndRename();
+  // The ended edit may still be on the stack (the parent can start a new
+  // rename from its notification): it is kept until the next rename.
+  m_retiredEdit = std::move(m_renameEdit);
   m_renameEdit = std::make_unique<CRenameEdit>();
   m_renaming = true;
   if (!m_renameEdit->Start(m_hWnd, tab->GetRect(),

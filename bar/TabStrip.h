@@ -195,6 +195,7 @@ class CTabStrip : public CWnd {
   HWND m_tooltip = nullptr;
   int m_tooltipTab = -1;
   std::unique_ptr<CRenameEdit> m_renameEdit;
+  std::unique_ptr<CRenameEdit> m_retiredEdit;
   bool m_renaming = false;
   HWND m_progress = nullptr;
   UINT m_arrowState = ~0u;  // last EnableScrollBar states

@@ -380,6 +380,45 @@ TEST_F(TabStripTest, ArrowsEndTheRenameOnlyWithCtrlAndLosingTheFocusEndsIt) {
   EXPECT_EQ(NotesWithCode(tabstrip::kRenamed).size(), 2u);
 }
 
+// A parent that starts a new rename while the last one reports its end.
+class RestartingParent : public StripParent {
+ public:
+  CTabStrip* strip = nullptr;
+  int restarts = 0;
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    LRESULT result = StripParent::WindowProc(message, wParam, lParam);
+    if (message == WM_NOTIFY && strip && restarts < 1 &&
+        reinterpret_cast<const NMHDR*>(lParam)->code == tabstrip::kRenamed) {
+      ++restarts;
+      strip->BeginRename(0);
+    }
+    return result;
+  }
+};
+
+TEST_F(TabStripTest, ARenameStartedFromTheEndNotificationIsSafe) {
+  strip.reset();
+  auto restarting = std::make_unique<RestartingParent>();
+  ASSERT_TRUE(restarting->CreateEx(0, "KestrelTabStripTestParent", "", WS_POPUP | WS_VISIBLE,
+                                   RECT{0, 0, 520, 100}, nullptr, 0));
+  strip = std::make_unique<CTabStrip>();
+  ASSERT_TRUE(strip->Create(*restarting, RECT{0, 0, 500, Thickness()}));
+  restarting->strip = strip.get();
+  strip->AddTab("one", kDefault, kDefault);
+  strip->Select(0);
+  strip->BeginRename(0);
+  ::SendMessageA(strip->GetRenameEdit(), WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_EQ(restarting->restarts, 1);
+  EXPECT_TRUE(strip->IsRenaming());
+  ASSERT_NE(strip->GetRenameEdit(), nullptr);
+  ::SendMessageA(strip->GetRenameEdit(), WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_FALSE(strip->IsRenaming());
+  EXPECT_EQ(restarting->notes.size(), 2u);
+  strip.reset();
+}
+
 TEST_F(TabStripTest, TypingWidensTheEditUpToTheStripsEnd) {
   AddTabs(1);
   strip->Select(0);
