@@ -14,6 +14,9 @@
 #include "bar/TabStrip.h"
 #include "bar/ViewLayout.h"
 #include "core/Globals.h"
+#include "core/Launcher.h"
+#include "core/PlumageLibrary.h"
+#include "frame/MainFrame.h"
 #include "framework/WinApp.h"
 
 const char CChildView::kClassName[] = "KestrelView";
@@ -54,8 +57,18 @@ bool PumpMessages() {
 bool Changed(const char* key) { return g_barOptions.ChangedSince(key); }
 }  // namespace
 
-CChildView::CChildView() = default;
+CChildView::CChildView()
+    : m_plumage(std::make_unique<CPlumageLibrary>()),
+      m_launcher(std::make_unique<CLauncher>(g_tabList, *this, *m_plumage)) {}
+
 CChildView::~CChildView() = default;
+
+void CChildView::SetPlumageLibrary(std::unique_ptr<CPlumageLibrary> library) {
+  if (!library) return;
+  // The launcher keeps a reference: it is made again around the new library.
+  m_launcher = std::make_unique<CLauncher>(g_tabList, *this, *library);
+  m_plumage = std::move(library);
+}
 
 BOOL CChildView::Create(HWND frame, UINT id, DWORD style) {
   if (!RegisterWndClass(kClassName, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS,
@@ -115,6 +128,7 @@ void CChildView::OnDestroy() {
   m_current = nullptr;
   m_currentIndex = -1;
   m_panels.clear();
+  m_panelNumbers.clear();
   if (m_toolTip) ::DestroyWindow(m_toolTip);
   m_toolTip = nullptr;
 }
@@ -122,10 +136,10 @@ void CChildView::OnDestroy() {
 void CChildView::UpdateToolTip() {
   bool wanted = (StyleWord() & kToolTips) != 0;
   if (wanted && !m_toolTip) {
-    m_toolTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  m_hWnd, nullptr, AfxGetApp() ? AfxGetApp()->m_hInstance : nullptr,
-                                  nullptr);
+    m_toolTip =
+        ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd,
+                          nullptr, AfxGetApp() ? AfxGetApp()->m_hInstance : nullptr, nullptr);
     if (m_toolTip) {
       ::SendMessageA(m_toolTip, TTM_SETMAXTIPWIDTH, 0, 32767);
       ::SendMessageA(m_toolTip, TTM_ACTIVATE, TRUE, 0);
@@ -182,9 +196,9 @@ CBtnPanel* CChildView::ShowTabPanel(int index) {
   } else {
     auto panel = std::make_unique<CBtnPanel>(*tab);
     panel->SetImageList(look.ImagesForStyle());
-    if (!panel->Create(m_hWnd, kFirstPanelId + m_panelCounter++, RECT{0, 0, 0, 0}))
-      return nullptr;
+    if (!panel->Create(m_hWnd, kFirstPanelId + m_panelCounter++, RECT{0, 0, 0, 0})) return nullptr;
     slot = std::move(panel);
+    m_panelNumbers[slot.get()] = tab->m_number;
     slot->Rebuild(true, true);
     if (previous) previous->ShowWindow(SW_HIDE);
   }
@@ -217,7 +231,8 @@ void CChildView::SlideIn(CBtnPanel& panel) {
     edge -= step;
   }
   if (::IsWindow(window))
-    ::SetWindowPos(window, nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(window, nullptr, r.left, r.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CChildView::LayOut() {
@@ -305,11 +320,13 @@ void CChildView::FitFrame(bool animate) {
   SIZE extent = m_current->ContentExtent();
   RECT client;
   GetClientRect(&client);
-  RECT need = vertical ? RECT{0, 0, extent.cx + t, client.bottom}
-                       : RECT{0, 0, client.right, extent.cy + t};
+  RECT need =
+      vertical ? RECT{0, 0, extent.cx + t, client.bottom} : RECT{0, 0, client.right, extent.cy + t};
   // The margins: FrmBorderX along the bar, FrmBorderY across it.
-  if (vertical) ::InflateRect(&need, look.frmBorderY, look.frmBorderX);
-  else ::InflateRect(&need, look.frmBorderX, look.frmBorderY);
+  if (vertical)
+    ::InflateRect(&need, look.frmBorderY, look.frmBorderX);
+  else
+    ::InflateRect(&need, look.frmBorderX, look.frmBorderY);
   ::AdjustWindowRectEx(&need, static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE)));
   ::AdjustWindowRectEx(&need, static_cast<DWORD>(::GetWindowLongPtrA(frame, GWL_STYLE)), FALSE,
@@ -391,8 +408,10 @@ void CChildView::ApplyOptions(DWORD oldStyle) {
     GetClientRect(&client);
     if (IsVertical(style)) {
       int x = (style & 0x10000) ? client.right - t : 0;
-      if (IsVertical(oldStyle)) ::MoveWindow(*m_strip, x, 0, t, 100, TRUE);
-      else ::SetWindowPos(*m_strip, nullptr, 0, 0, t, 100, SWP_NOMOVE | SWP_NOZORDER);
+      if (IsVertical(oldStyle))
+        ::MoveWindow(*m_strip, x, 0, t, 100, TRUE);
+      else
+        ::SetWindowPos(*m_strip, nullptr, 0, 0, t, 100, SWP_NOMOVE | SWP_NOZORDER);
     } else {
       ::SetWindowPos(*m_strip, nullptr, 0, 0, 100, t, SWP_NOMOVE | SWP_NOZORDER);
     }
@@ -430,14 +449,6 @@ void CChildView::SelectTab(int index) {
   m_strip->Select(added);
   ShowTabPanel(added);
   m_strip->EnsureVisible(added);
-}
-
-BOOL CChildView::OnCommand(UINT id, UINT, HWND) {
-  if (id >= kFirstTabCommand && id <= kLastTabCommand) {
-    SelectTab(static_cast<int>(id - kFirstTabCommand));
-    return TRUE;
-  }
-  return FALSE;
 }
 
 bool CChildView::OnKeyDown(UINT key) {
@@ -486,16 +497,12 @@ LRESULT CChildView::OnNotify(const NMHDR& header, LPARAM lParam) {
     }
     return 0;
   }
-  if (m_strip && header.hwndFrom == m_strip->GetSafeHwnd()) {
-    const auto& note = *reinterpret_cast<const NMTABSTRIP*>(lParam);
-    if (header.code == tabstrip::kTabSelected && note.tab) {
-      int index = g_tabList.FindTab(note.tab->GetName().c_str());
-      if (index >= 0 && g_tabList.SelectTab(index)) {
-        ShowTabPanel(index);
-        m_strip->EnsureVisible(index);
-      }
+  if (m_strip && header.hwndFrom == m_strip->GetSafeHwnd()) return OnStripNotify(header, lParam);
+  if (CWnd* child = CWnd::FromHandlePermanent(header.hwndFrom)) {
+    // Only panels of this view report with panel codes.
+    for (const auto& panel : m_panels) {
+      if (panel.get() == child) return OnPanelNotify(header, lParam);
     }
-    return 0;
   }
   return 0;
 }
@@ -539,6 +546,15 @@ LRESULT CChildView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_APP + 1:
       ApplyOptions(static_cast<DWORD>(wParam));
       return 0;
+    case WM_RUN_TAB:
+      // Indices travel as 32-bit values; anything out of range names no tab.
+      m_launcher->RunTab(static_cast<int>(wParam), static_cast<int>(lParam));
+      return 0;
+    case WM_TAB_MENU:
+      m_launcher->TabMenu(static_cast<int>(wParam), static_cast<int>(lParam));
+      return 0;
+    case WM_TABLIST:
+      return OnTabList(wParam, lParam);
     case WM_LBUTTONDOWN:
       // A press on the margin around the panel may move the whole bar.
       BeginFrameHoldToMove(m_hWnd);

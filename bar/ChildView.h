@@ -2,19 +2,31 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "bar/ViewEnabling.h"
+#include "core/LauncherHost.h"
+#include "framework/Menu.h"
 #include "framework/Wnd.h"
 
 class CBtnPanel;
+class CLauncher;
+class CPlumageLibrary;
 class CTabStrip;
+struct NMBTNPANEL;
+struct NMTABSTRIP;
 
 // The frame's client window: the tab strip, one button panel per tab
 // (created when the tab is first shown) and the button tooltip. It places
 // them, switches the shown panel, fits the frame to the cells and applies
-// changed options without a restart.
-class CChildView : public CWnd {
+// changed options without a restart. It turns the clicks and context menus
+// of its children into launches and commands on the model, and drives the
+// launcher as its host.
+class CChildView : public CWnd, public CLauncherHost {
  public:
   static const char kClassName[];
   static const UINT kFirstPanelId = 19000;
@@ -47,6 +59,49 @@ class CChildView : public CWnd {
 
   BOOL PreTranslateMessage(MSG* msg) override;
   BOOL OnCommand(UINT id, UINT code, HWND control) override;
+  BOOL OnUpdateCommand(CCmdUI& ui) override;
+
+  // The settings library the dialog commands bind (tests give their own).
+  void SetPlumageLibrary(std::unique_ptr<CPlumageLibrary> library);
+  CLauncher& GetLauncher() const { return *m_launcher; }
+
+  // The context menus: each prepares the command context and returns the
+  // popup to open (none when the case is not the view's); OpenMenu tracks
+  // it at the cursor with automatic hiding paused.
+  HMENU PreparePanelMenu(int index);
+  HMENU PrepareStripMenu(const NMTABSTRIP& note);
+  void OpenMenu(HMENU popup);
+  // The state menu items are judged against.
+  ViewCommandContext GetCommandContext() const;
+  int GetTarget() const { return m_target; }
+  bool IsTargetValid() const { return m_targetValid; }
+
+  // Tab commands, also reached without a menu.
+  void NewTab();
+  void DeleteTab(bool ask = true);
+  void RenameEnded(int index, const char* text);
+  // The strip and the panels follow the model after its tab lists were replaced.
+  void RebuildTabs();
+
+  // CLauncherHost
+  HWND GetViewWindow() override { return m_hWnd; }
+  HWND GetFrameWindow() override;
+  DWORD GetStyleWord() override;
+  void PostToView(UINT message, WPARAM wParam, LPARAM lParam) override;
+  int ShowMessage(const char* text, UINT type) override;
+  int GetCurrentCell() override { return CellTarget(); }
+  void SetCurrentCell(int index) override {
+    m_target = index;
+    m_menuKind = MenuKind::kCell;
+  }
+  void RelayoutPanel(int index) override;
+  void RedrawCell(int index) override;
+  void TabColorsChanged() override;
+  void TabsRebuilt() override { RebuildTabs(); }
+  void AddRecentlyUsed(const std::string& command) override;
+  void PauseAutoHide() override;
+  void ResumeAutoHide() override;
+  UINT TrackButtonMenu(const std::vector<ButtonMenuItem>& items) override;
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -67,6 +122,24 @@ class CChildView : public CWnd {
   void AttachToolTip(CBtnPanel& panel);
   void SelectTab(int index);
   void SlideIn(CBtnPanel& panel);
+  // Destroys a panel whose tab is gone or going, with its tooltip tool.
+  void DestroyPanel(std::unique_ptr<CBtnPanel> panel);
+
+  // The cell the cell commands act on: the target of the last cell menu, -1
+  // for none (then new cells are appended).
+  int CellTarget() const { return m_menuKind == MenuKind::kCell ? m_target : -1; }
+  bool HandlesCommand(UINT id) const;
+
+  // Commands (ViewCommands.cpp).
+  bool OnCellCommand(UINT id);
+  bool OnTabCommand(UINT id);
+  void OnPanelClicked(const NMBTNPANEL& note);
+  LRESULT OnPanelNotify(const NMHDR& header, LPARAM lParam);
+  LRESULT OnStripNotify(const NMHDR& header, LPARAM lParam);
+  LRESULT OnTabList(WPARAM wParam, LPARAM lParam);
+  // Menus (ViewMenus.cpp).
+  HMENU BuildTabListMenu();
+  HMENU MenuPopup(int position);
   [[noreturn]] void InternalError(int line);
 
   std::unique_ptr<CTabStrip> m_strip;
@@ -76,4 +149,18 @@ class CChildView : public CWnd {
   bool m_fitted = false;  // the fit guard
   HWND m_toolTip = nullptr;
   UINT m_panelCounter = 0;
+  // The number of the tab each created panel shows; numbers stay with their
+  // tab, so panels are found again after the tab lists were replaced.
+  std::map<const CBtnPanel*, uint32_t> m_panelNumbers;
+
+  // The command context: what the last context menu was opened on.
+  enum class MenuKind { kNone, kCell, kTab, kRecent };
+  int m_target = -1;
+  bool m_targetValid = false;
+  MenuKind m_menuKind = MenuKind::kNone;
+  CMenu m_menus;        // menu resource 128, loaded on first use
+  CMenu m_tabListMenu;  // the run-time tab-list menu, rebuilt for each opening
+
+  std::unique_ptr<CPlumageLibrary> m_plumage;
+  std::unique_ptr<CLauncher> m_launcher;
 };
