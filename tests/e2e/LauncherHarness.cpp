@@ -68,6 +68,8 @@ class CHarnessHost : public CLauncherHost {
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
   }
   void Out(const std::string& line) { m_lines.push_back(line); }
+  // The launcher that answers the settings library's tab list requests.
+  void SetLauncher(CLauncher* launcher) { m_launcher = launcher; }
   const std::vector<std::string>& Lines() const { return m_lines; }
 
  private:
@@ -77,6 +79,10 @@ class CHarnessHost : public CLauncherHost {
       self->Out("frame " + std::to_string(LOWORD(wParam)));
       return 0;
     }
+    if (self && message == 0x80C8 && self->m_launcher) {  // WM_TABLIST
+      self->Out("tablist " + std::to_string(wParam));
+      return self->m_launcher->AnswerTabList(wParam, lParam);
+    }
     if (self && message == WM_TIMER && wParam == kDropToBottomTimer) {
       ::KillTimer(window, wParam);
       return 0;
@@ -85,6 +91,7 @@ class CHarnessHost : public CLauncherHost {
   }
 
   HWND m_window = nullptr;
+  CLauncher* m_launcher = nullptr;
   int m_currentCell = -1;
   std::vector<std::string> m_lines;
 };
@@ -104,8 +111,10 @@ class CHarnessApp : public CWinApp {
       CHarnessHost host;
       CPlumageLibrary plumage;
       CLauncher launcher(g_tabList, host, plumage);
+      host.SetLauncher(&launcher);
       result = Perform(args, host, launcher);
       host.Pump();
+      host.SetLauncher(nullptr);
       g_tabList.SaveAll();
       std::ofstream out(GetProgramFolder() + "Harness.out", std::ios::binary);
       for (const auto& line : host.Lines()) out << line << "\r\n";

@@ -447,6 +447,27 @@ TEST_F(LauncherTest, RunningATabStartsEveryButtonAndEndsWithOneAfterLaunchAction
   EXPECT_TRUE(second);
 }
 
+TEST_F(LauncherTest, SettingsLibraryResultsReachTheModelAndAMissingEntryIsACancel) {
+  ASSERT_TRUE(folder_.AddBinary("e2e\\Plumage.dll", "Plumage.DLL"));
+  WriteIni({"C:\\a b.exe", "*"});
+  Strings out = Harness("properties 0");
+  EXPECT_EQ(Cell(1), "C:\\a b.exe (edited)|4");
+  EXPECT_EQ(Strings(out.begin(), out.begin() + 3), (Strings{"pause", "resume", "redraw 0"}));
+
+  // The library asks for the tab list while its call runs and gives it back before it ends.
+  out = Harness("taborder");
+  EXPECT_EQ(out, (Strings{"pause", "tablist 0", "tablist 1", "resume", "rebuilt", "result 0"}));
+  std::string order = SectionBytes(folder_.ReadIni(), "Order");
+  EXPECT_NE(order.find("5=1\r\n4=1\r\n3=1\r\n2=1\r\n1=1\r\n6=-1\r\n7=-1"), std::string::npos)
+      << order;
+
+  // This library has no bar-background call: nothing opens, nothing is said, nothing changes.
+  std::string before = folder_.ReadIni();
+  out = Harness("background");
+  EXPECT_EQ(out, Strings{"result 0"});
+  EXPECT_EQ(folder_.ReadIni(), before);
+}
+
 TEST_F(LauncherTest, TheTabMenuShowsTheButtonsAndRunsTheChosenOne) {
   WriteIni({"*", Recorder(), "/", Path("other.exe")});
   AppProcess harness = folder_.Start("LauncherHarness.exe", "tabmenu 0 -1");
