@@ -500,19 +500,30 @@ TEST_F(BtnPanelTest, TenThousandCellsBuildPaintAndHitTest) {
 }
 
 TEST_F(BtnPanelTest, PaintingShowsThePressedCellSunken) {
-  ShowWindow(parent, SW_SHOWNOACTIVATE);
   Make({"*", "*"});
-  UpdateWindow(panel->GetSafeHwnd());
-  HDC dc = GetDC(panel->GetSafeHwnd());
+  // The panel paints into a memory picture, so other windows on the
+  // display cannot get in the way.
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 100, 40);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  auto corner = [&] {
+    Send(WM_PRINTCLIENT, PRF_CLIENT | PRF_ERASEBKGND, reinterpret_cast<WPARAM>(dc));
+    return GetPixel(dc, 5, 5);
+  };
   // A raised edge is light at the top-left corner; a sunken one dark.
-  COLORREF released = GetPixel(dc, 5, 5);
+  COLORREF released = corner();
   Send(WM_LBUTTONDOWN, At(CellX(0), 10));
-  UpdateWindow(panel->GetSafeHwnd());
-  COLORREF pressed = GetPixel(dc, 5, 5);
-  Send(WM_LBUTTONUP, At(CellX(0), 10));
-  UpdateWindow(panel->GetSafeHwnd());
-  COLORREF after = GetPixel(dc, 5, 5);
-  ReleaseDC(panel->GetSafeHwnd(), dc);
+  COLORREF pressed = corner();
+  Send(WM_MOUSEMOVE, At(200, 10));
+  COLORREF movedOff = corner();
+  Send(WM_LBUTTONUP, At(200, 10));
+  COLORREF after = corner();
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
   EXPECT_NE(released, pressed);
+  EXPECT_EQ(released, movedOff);
   EXPECT_EQ(released, after);
 }
