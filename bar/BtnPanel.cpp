@@ -632,7 +632,7 @@ void CBtnPanel::EndHover() {
 LRESULT CBtnPanel::OnContextMenu(WPARAM wParam, LPARAM lParam) {
   if (g_barOptions.GetInt("Protects", 0) == 1) return Default(WM_CONTEXTMENU, wParam, lParam);
   POINT point = PointFrom(lParam);
-  if (lParam == -1) ::GetCursorPos(&point);  // the menu key
+  if (point.x == -1 && point.y == -1) ::GetCursorPos(&point);  // the menu key
   ::ScreenToClient(m_hWnd, &point);
   const int index = HitTest(point);
   SetHotIndex(index);
