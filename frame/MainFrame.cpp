@@ -108,6 +108,7 @@ int CMainFrame::OnCreate() {
   if (!m_viewObject->Create(m_hWnd, ID_VIEW_PANE, WS_CHILD | WS_VISIBLE | WS_BORDER)) return -1;
   m_view = m_viewObject->GetSafeHwnd();
   m_pView = m_viewObject.get();
+  OnSize();  // the view may have fitted the frame while it was being made
 
   g_shellChangeNotify.Register(m_hWnd, WM_SHELL_CHANGED);
   m_hideState = kShown;
@@ -201,7 +202,8 @@ BOOL CMainFrame::OnEraseBkgnd(HDC dc) {
 void CMainFrame::OnSize() {
   RECT client;
   GetClientRect(&client);
-  if (m_view) ::MoveWindow(m_view, 0, 0, client.right, client.bottom, TRUE);
+  HWND view = m_viewObject ? m_viewObject->GetSafeHwnd() : nullptr;
+  if (view) ::MoveWindow(view, 0, 0, client.right, client.bottom, TRUE);
 }
 
 LRESULT CMainFrame::OnNcHitTest(LPARAM lParam) {
