@@ -465,6 +465,24 @@ TEST_F(BtnPanelTest, TooltipShowsNamesThatDoNotFitOrAreHidden) {
   EXPECT_EQ(longName, q.TooltipTextAt({r.left + 2, r.top + 2}));
 }
 
+TEST_F(BtnPanelTest, CellsPastTheVisibleLengthAreNotPainted) {
+  // Client 58 wide: cells at 5..25 and 30..50 fit, the one at 55..75 does not.
+  Make({"*", "*", "*"}, kStyle, 60);
+  tab->m_color = RGB(10, 200, 30);
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 60, 40);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  Send(WM_PRINTCLIENT, PRF_CLIENT | PRF_ERASEBKGND, reinterpret_cast<WPARAM>(dc));
+  EXPECT_NE(RGB(10, 200, 30), GetPixel(dc, 35, 15));  // the second cell
+  EXPECT_EQ(RGB(10, 200, 30), GetPixel(dc, 56, 15));  // where the third would start
+  EXPECT_EQ(RGB(10, 200, 30), GetPixel(dc, 27, 15));  // the gap
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+}
+
 TEST(CopyTipText, CutsAtACharacterBoundaryAndTerminates) {
   char buffer[80];
   CopyTipText(std::string(200, 'x'), buffer, sizeof buffer);
