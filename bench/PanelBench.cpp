@@ -97,15 +97,18 @@ class CStyledPanel : public CBtnPanel {
   DWORD m_style;
 };
 
-void BenchPaint(HWND parent, DWORD style, const char* name, bool blanks = false) {
+// width 0: the panel as long as its cells, so that all 500 are painted.
+void BenchPaint(HWND parent, DWORD style, const char* name, bool blanks = false, int width = 0) {
   auto tab = MakeTab(blanks ? std::vector<std::string>(500, "*") : Commands(500));
   CStyledPanel panel(*tab, style);
   RECT r{0, 0, 10, 10};
   if (!panel.Create(parent, 19000, r)) return;
   panel.Rebuild(true);
   SIZE size = panel.ContentSize();
-  ::SetWindowPos(panel.GetSafeHwnd(), nullptr, 0, 0, panel.ContentExtent().cx,
-                 panel.ContentExtent().cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (width > 0) size.cx = width;
+  ::SetWindowPos(panel.GetSafeHwnd(), nullptr, 0, 0,
+                 width > 0 ? width + 2 : panel.ContentExtent().cx, panel.ContentExtent().cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 
   HDC screen = ::GetDC(nullptr);
   HDC dc = ::CreateCompatibleDC(screen);
@@ -193,6 +196,7 @@ int main() {
   BenchPaint(parent, 0x82DC, "text and icons");
   BenchPaint(parent, 0x82DC & ~0x80u, "icons only");
   BenchPaint(parent, 0x82DC & ~0x80u, "blank cells", true);
+  BenchPaint(parent, 0x82DC, "1024 pixels of them shown", false, 1024);
   BenchRebuild(parent);
   BenchNetworkPath();
   ::DestroyWindow(parent);
