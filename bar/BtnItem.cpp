@@ -73,6 +73,13 @@ void CBtnItem::ReadContent() {
   if (IsBlank() || IsSeparator()) return;
 
   const std::string& command = m_data->m_command;
+  // A drive without its medium must not stop the bar with a system box.
+  const UINT oldMode = ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+  ReadShellInfo(command);
+  ::SetErrorMode(oldMode);
+}
+
+void CBtnItem::ReadShellInfo(const std::string& command) {
   bool link = false;
   SHFILEINFOA info{};
   info.iIcon = -1;

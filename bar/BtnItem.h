@@ -34,6 +34,9 @@ class CBtnItem {
   RECT m_iconRect{};           // relative to the cell's top-left corner
   RECT m_textRect{};
   bool m_overflow = true;  // the name does not fit, or text is not shown
+
+ private:
+  void ReadShellInfo(const std::string& command);
 };
 
 // Whether reading path would reach over the network (a UNC path or a mapped

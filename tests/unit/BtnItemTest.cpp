@@ -80,6 +80,18 @@ TEST(BtnItem, NetworkPathsAreDescribedByNameWithoutTouchingTheNetwork) {
   EXPECT_EQ("share", shareItem.m_text);
 }
 
+TEST(BtnItem, DevicesAndEmptyDrivesAreDescribedWithoutHanging) {
+  for (const char* command : {"COM1", "NUL", "CON", "\\\\.\\COM1", "A:\\setup.exe", "Q:\\",
+                              "C:", ":", "\\\\", "\\\\?\\C:\\x.exe"}) {
+    CBtnData data(command);
+    CBtnItem item(&data);
+    DWORD start = GetTickCount();
+    item.ReadContent();
+    EXPECT_LT(GetTickCount() - start, 3000u) << command;
+    EXPECT_TRUE(item.m_imageIndex >= 0 || item.m_icon) << command;
+  }
+}
+
 TEST(BtnItem, UnreadableTargetsFallBackToTheApplicationIconAndTheirFileName) {
   struct Case {
     std::string command;
