@@ -282,7 +282,8 @@ TEST_F(LauncherTest, SystemFolder17OpensThroughItsItemList) {
     }
     return windows;
   };
-  EXPECT_TRUE(WaitUntil([&] { return !opened().empty(); }, kStartTimeoutMs));
+  // In a fresh Wine prefix the shell's first folder window takes its time.
+  EXPECT_TRUE(WaitUntil([&] { return !opened().empty(); }, 4 * kStartTimeoutMs));
   ::Sleep(500);
   for (HWND window : opened()) ::PostMessageA(window, WM_CLOSE, 0, 0);
 }
