@@ -11,6 +11,11 @@ namespace e2e {
 void ParkPointer();
 // Moves the pointer to screen point (x, y) and clicks the left or right button there.
 bool ClickAt(int x, int y, bool right = false);
+// Moves the pointer on the X display (xdotool, through start.exe /unix) and for Wine alike, then
+// clicks there. Wine answers GetCursorPos from the display's pointer, which injected input does
+// not move; menus opened at the cursor and hover tracking need both.
+void MovePointerTo(int x, int y);
+bool ClickAtPointer(int x, int y, bool right = false);
 // Presses and releases vk with the given modifiers held.
 bool PressKey(WORD vk, bool ctrl = false, bool shift = false, bool alt = false);
 // Types text as Unicode key events (the target sees the characters of its code page). Under
