@@ -158,7 +158,10 @@ void CBtnPanel::SyncItems() {
   // The model may have been changed behind the panel's back: items follow
   // their cells, and cells without an item get one.
   const auto& buttons = m_tab.m_buttons;
-  if (m_items.size() > buttons.size()) m_items.resize(buttons.size());
+  if (m_items.size() > buttons.size()) {
+    m_items.resize(buttons.size());
+    ForgetStates();
+  }
   for (size_t i = 0; i < buttons.size(); ++i) {
     if (i == m_items.size()) {
       m_items.push_back(std::make_unique<CBtnItem>(buttons[i].get()));
@@ -170,10 +173,18 @@ void CBtnPanel::SyncItems() {
   }
 }
 
+void CBtnPanel::ForgetStates() {
+  m_hot = -1;
+  m_pressed = false;
+  m_pressedIndex = -1;
+  m_lastPressed = -1;
+}
+
 void CBtnPanel::Rebuild(bool recreateItems, bool erase) {
   const BarLook look = ReadLook();
   if (recreateItems) {
     m_items.clear();
+    ForgetStates();
     const int count = m_tab.GetButtonCount();
     const bool report = count > 5 && m_hWnd;
     HWND parent = m_hWnd ? ::GetParent(m_hWnd) : nullptr;
@@ -364,10 +375,7 @@ bool CBtnPanel::DeleteCell(int index) {
   SyncItems();
   if (!GetItem(index) || !g_tabList.DeleteButton(m_tab, index)) return false;
   m_items.erase(m_items.begin() + index);
-  m_hot = -1;
-  m_pressed = false;
-  m_pressedIndex = -1;
-  m_lastPressed = -1;
+  ForgetStates();
   Place();
   if (m_hWnd) ::InvalidateRect(m_hWnd, nullptr, TRUE);
   return true;

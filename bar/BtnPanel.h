@@ -157,6 +157,8 @@ class CBtnPanel : public CWnd {
   void Place();
   void MeasureItems(size_t first, size_t last);
   void SyncItems();
+  // No cell is hot or pressed any more.
+  void ForgetStates();
   void ReadItem(size_t index);
   void InvalidateCell(int index);
   int ClickableCell(POINT point) const;
