@@ -161,8 +161,9 @@ TEST_F(CommandsTest, TheOnlyTabsDeleteAndAOneCellTabsCellDeleteDoNothing) {
   // per process and answers nothing), the item shows disabled; the unit tests of the view's
   // update handler pin the rules down either way.
   HMENU shown = reinterpret_cast<HMENU>(::SendMessageA(WaitForMenu(), MN_GETHMENU, 0, 0));
-  if (shown && ::GetMenuItemCount(shown) > 0)
+  if (shown && ::GetMenuItemCount(shown) > 0) {
     EXPECT_TRUE(::GetMenuState(shown, 32772, MF_BYCOMMAND) & MF_GRAYED);
+  }
   Choose('D');  // disabled: the menu stays and no question comes
   EXPECT_EQ(bar_.WaitForMessageBox("Kestrel", 700), nullptr);
   PressKey(VK_ESCAPE);
