@@ -13,11 +13,11 @@ namespace {
 using Paths = std::vector<std::string>;
 
 std::vector<char> Block(const std::string& names, DWORD offset = 20, BOOL wide = FALSE) {
-  std::vector<char> block(20, '\0');
-  std::memcpy(block.data(), &offset, 4);
-  std::memcpy(block.data() + 16, &wide, 4);
-  block.insert(block.end(), names.begin(), names.end());
-  return block;
+  std::string bytes(20, '\0');
+  std::memcpy(&bytes[0], &offset, 4);
+  std::memcpy(&bytes[16], &wide, 4);
+  bytes += names;
+  return std::vector<char>(bytes.begin(), bytes.end());
 }
 
 TEST(ClipboardFileListTest, BlockHasTheHeaderEveryNameWithItsZeroAndAFinalZero) {

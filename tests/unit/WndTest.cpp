@@ -65,9 +65,9 @@ class RecordingFrame : public CFrameWnd {
 };
 
 TEST(FrameWnd, CommandsGoToTheViewFirstAndUnclaimedItemsAreDisabled) {
-  ASSERT_TRUE(CFrameWnd::RegisterFrameClass("KestrelTestFrame", 0, nullptr, nullptr, nullptr));
+  ASSERT_TRUE(CFrameWnd::RegisterFrameClass("KestrelWndTestFrame", 0, nullptr, nullptr, nullptr));
   RecordingFrame frame;
-  ASSERT_TRUE(frame.CreateEx(0, "KestrelTestFrame", "", WS_POPUP, RECT{0, 0, 50, 50}, nullptr, 0));
+  ASSERT_TRUE(frame.CreateEx(0, "KestrelWndTestFrame", "", WS_POPUP, RECT{0, 0, 50, 50}, nullptr, 0));
   std::vector<UINT> viewLog;
   RecordingView view;
   view.log = &viewLog;
