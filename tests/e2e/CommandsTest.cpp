@@ -288,6 +288,31 @@ TEST_F(CommandsTest, ExitAfterLaunchEndsTheBarOnlyWhenSomethingStarted) {
   EXPECT_EQ(folder_.IniValue("Tab1", "Btn2"), folder_.PathOf("Hatchling.exe"));
 }
 
+TEST_F(CommandsTest, SettingsLibraryResultsReachTheBarsTabsAndCells) {
+  ASSERT_TRUE(folder_.AddBinary("e2e\\Plumage.dll", "Plumage.DLL"));
+  HWND frame = StartBar("", ThreeTabs());
+  ASSERT_NE(frame, nullptr);
+  HWND firstPanel = Panel(frame);
+  // The properties of the cell the last menu was opened on.
+  ASSERT_TRUE(RightClickPanel(frame));
+  PressKey(VK_ESCAPE);
+  ::Sleep(200);
+  ASSERT_TRUE(SendWithTimeout(frame, WM_COMMAND, 32788, 0, 10000));
+  // The tab order: the stand-in asks for the tab list and hands it back reversed.
+  ASSERT_TRUE(SendWithTimeout(frame, WM_COMMAND, 32776, 0, 10000));
+  // The current tab kept its panel; the others get theirs when shown.
+  EXPECT_EQ(Panel(frame), firstPanel);
+  EXPECT_EQ(ChildWindows(frame, "KestrelBtnPanel").size(), 1u);
+  HWND view = FirstChild(frame, "KestrelView");
+  Post(view, WM_KEYDOWN, VK_HOME, 1);
+  EXPECT_TRUE(WaitUntil([&] { return ChildWindows(frame, "KestrelBtnPanel").size() == 2; }, 3000));
+  ASSERT_TRUE(SendWithTimeout(frame, WM_NULL, 0, 0, 5000));
+  ASSERT_TRUE(Exit());
+  EXPECT_EQ(Section("Order"), "[Order]\r\n3=1\r\n2=1\r\n1=1\r\n4=-1\r\n");
+  EXPECT_EQ(folder_.IniValue("Tab1", "Btn1"), "C:\\windows\\notepad.exe (edited)|4");
+  EXPECT_EQ(folder_.IniValue("Common", "LastActiveTab"), "Play");
+}
+
 TEST_F(CommandsTest, OtherProgramsMessagesOutOfRangeAreIgnored) {
   HWND frame = StartBar("", ThreeTabs());
   ASSERT_NE(frame, nullptr);
