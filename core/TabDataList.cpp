@@ -7,6 +7,7 @@
 #include "core/ButtonRecord.h"
 #include "core/Globals.h"
 #include "core/Profile.h"
+#include "core/ProfileSection.h"
 
 namespace {
 
@@ -101,11 +102,12 @@ void CTabDataList::LoadAll() {
     std::string section = SectionName(number);
     auto tab = std::make_unique<CTabData>(std::string(), number);
     if (hasSection(number)) {
-      tab->m_name = ProfileReadString(section.c_str(), "Desc", "");
-      tab->m_color = static_cast<uint32_t>(
-          ProfileReadInt(section.c_str(), "Color", static_cast<int>(kDefaultColor)));
-      tab->m_textColor = static_cast<uint32_t>(
-          ProfileReadInt(section.c_str(), "TxtColor", static_cast<int>(kDefaultColor)));
+      CProfileSection values(section.c_str());
+      tab->m_name = values.GetString("Desc", "");
+      tab->m_color =
+          static_cast<uint32_t>(values.GetInt("Color", static_cast<int>(kDefaultColor)));
+      tab->m_textColor =
+          static_cast<uint32_t>(values.GetInt("TxtColor", static_cast<int>(kDefaultColor)));
     }
     if (tab->m_name.empty()) tab->m_name = DefaultTabName(number);
     if (visibility == -1) {
@@ -134,19 +136,21 @@ void CTabDataList::LoadAll() {
 }
 
 void CTabDataList::LoadButtons(CTabData& tab, bool sectionExists) const {
-  std::string section = SectionName(tab.m_number);
-  int count = 0;
-  bool countRead = sectionExists &&
-                   ParseProfileInt(ProfileReadString(section.c_str(), "No", "").c_str(), &count);
-  if (!countRead) count = NewBtnNum();
   if (!sectionExists) {
-    int blanks = std::min(count, static_cast<int>(kMaxBlankCells));
+    int blanks = std::min(NewBtnNum(), static_cast<int>(kMaxBlankCells));
     for (int i = 0; i < blanks; ++i) tab.m_buttons.push_back(std::make_unique<CBtnData>("*"));
     return;
   }
+  std::string section = SectionName(tab.m_number);
+  // One read of the section serves every key: a key read each would reopen
+  // the file for every button.
+  CProfileSection values(section.c_str());
+  int count = 0;
+  bool countRead = ParseProfileInt(values.GetString("No", "").c_str(), &count);
+  if (!countRead) count = NewBtnNum();
 
   auto append = [&](long long index) {
-    std::string record = ProfileReadString(section.c_str(), ButtonKey(index).c_str(), "*");
+    std::string record = values.GetString(ButtonKey(index).c_str(), "*");
     if (record.empty()) record = "*";
     tab.m_buttons.push_back(std::make_unique<CBtnData>(ParseButtonRecord(record)));
   };

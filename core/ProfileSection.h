@@ -1,0 +1,24 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+// One section of the settings file read whole, answering many key lookups
+// the way the system's key reader would (keys ignore case, the first of a
+// repeated key wins, blanks around a value and one pair of enclosing quotes
+// go), with one read of the file instead of one per key.
+class CProfileSection {
+ public:
+  explicit CProfileSection(const char* section);
+
+  bool Has(const char* key) const;
+  std::string GetString(const char* key, const char* defaultValue) const;
+  // A decimal integer as ParseProfileInt reads it; defaultValue otherwise.
+  int GetInt(const char* key, int defaultValue) const;
+
+ private:
+  struct KeyLess {
+    bool operator()(const std::string& a, const std::string& b) const;
+  };
+  std::map<std::string, std::string, KeyLess> m_values;
+};
