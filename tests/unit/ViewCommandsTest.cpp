@@ -86,9 +86,11 @@ TEST(ViewEnablingTest, EachCommandFollowsItsRule) {
 class TestView : public CChildView {
  public:
   std::vector<std::string> messages;
+  std::vector<UINT> types;
   int answer = IDNO;
-  int ShowMessage(const char* text, UINT) override {
+  int ShowMessage(const char* text, UINT type) override {
     messages.push_back(text);
+    types.push_back(type);
     return answer;
   }
 };
@@ -282,6 +284,7 @@ TEST_F(ViewCommandsTest, RenameIgnoresCaseAloneAndRefusesTakenNames) {
   view->RenameEnded(0, "HIDDEN");  // a hidden tab's name, any case
   ASSERT_EQ(view->messages.size(), 1u);
   EXPECT_NE(view->messages[0].find("'Work'"), std::string::npos);
+  EXPECT_EQ(view->types[0], static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
   view->RenameEnded(0, "two");
   EXPECT_EQ(view->messages.size(), 2u);
   view->RenameEnded(1, "Other");  // not the selected tab
@@ -299,6 +302,7 @@ TEST_F(ViewCommandsTest, DeletingATabAsksAndShowsTheNextOne) {
   Command(ID_TAB_DELETE);
   ASSERT_EQ(view->messages.size(), 1u);
   EXPECT_NE(view->messages[0].find("'Two'"), std::string::npos);
+  EXPECT_EQ(view->types[0], static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
   EXPECT_EQ(g_tabList.GetCount(), 3);
   view->answer = IDYES;
   Command(ID_TAB_DELETE);
