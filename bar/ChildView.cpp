@@ -440,9 +440,10 @@ void CChildView::SelectTab(int index) {
   if (!hidden || h >= hidden->GetCount()) return;
   auto copy = hidden->GetTab(h)->Clone();
   int added = g_tabList.AddTab(std::move(copy));
+  CTabData* tab = g_tabList.GetTab(added);
+  if (!tab) return;  // not taken: the hidden tab stays where it was
   hidden->RemoveTab(h);
   if (hidden->GetCount() == 0) g_tabList.DestroyHiddenList();
-  CTabData* tab = g_tabList.GetTab(added);
   m_panels.resize(static_cast<size_t>(g_tabList.GetCount()));
   m_strip->AddTab(tab->m_name, tab->m_color, tab->m_textColor, true);
   g_tabList.SelectTab(added);

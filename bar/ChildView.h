@@ -158,8 +158,9 @@ class CChildView : public CWnd, public CLauncherHost {
   int m_target = -1;
   bool m_targetValid = false;
   MenuKind m_menuKind = MenuKind::kNone;
-  CMenu m_menus;        // menu resource 128, loaded on first use
-  CMenu m_tabListMenu;  // the run-time tab-list menu, rebuilt for each opening
+  CMenu m_menus;              // menu resource 128, loaded on first use
+  CMenu m_tabListMenu;        // the run-time tab-list menu, rebuilt for each opening
+  UINT m_buttonMenuLast = 0;  // the last identifier of the open button menu, 0 for none
 
   std::unique_ptr<CPlumageLibrary> m_plumage;
   std::unique_ptr<CLauncher> m_launcher;

@@ -76,8 +76,15 @@ void CChildView::ResumeAutoHide() { ResumeFrameAutoHide(); }
 UINT CChildView::TrackButtonMenu(const std::vector<ButtonMenuItem>& items) {
   BarLook look = BarLook::Current();
   bool large = (look.style & 0x200) != 0;
-  return TrackButtonIconMenu(GetFrameWindow(), items, large,
-                             large ? look.largeImages : look.smallImages);
+  // The frame asks the view for the state of every item when the menu opens; the buttons'
+  // identifiers are the view's while the menu is open.
+  UINT last = 0;
+  for (const auto& item : items) last = std::max(last, item.id);
+  m_buttonMenuLast = last;
+  UINT chosen = TrackButtonIconMenu(GetFrameWindow(), items, large,
+                                    large ? look.largeImages : look.smallImages);
+  m_buttonMenuLast = 0;
+  return chosen;
 }
 
 // ---- notifications ----
@@ -196,6 +203,10 @@ BOOL CChildView::OnUpdateCommand(CCmdUI& ui) {
     const CTabDataList* hidden = g_tabList.GetHiddenList();
     UINT count = static_cast<UINT>(g_tabList.GetCount() + (hidden ? hidden->GetCount() : 0));
     ui.Enable(id - kFirstTabCommand < count);
+    return TRUE;
+  }
+  if (id >= kButtonMenuFirstId && id <= m_buttonMenuLast) {
+    ui.Enable(true);
     return TRUE;
   }
   if (!HandlesCommand(id)) return FALSE;

@@ -332,6 +332,26 @@ TEST_F(CommandsTest, SettingsLibraryResultsReachTheBarsTabsAndCells) {
   EXPECT_EQ(folder_.IniValue("Common", "LastActiveTab"), "Play");
 }
 
+TEST_F(CommandsTest, ATabsButtonMenuOffersItsButtonsAndStartsTheChosenOne) {
+  ASSERT_TRUE(folder_.AddFakeHatchling());
+  std::string tabs =
+      "[Order]\r\n1=1\r\n2=-1\r\n[Tab1]\r\nNo=1\r\nDesc=Work\r\n"
+      "[Tab2]\r\nNo=3\r\nDesc=Menu\r\nBtn1=*\r\nBtn2=" +
+      folder_.PathOf("Hatchling.exe") + "\r\nBtn3=/\r\n";
+  HWND frame = StartBar("", tabs);
+  ASSERT_NE(frame, nullptr);
+  HWND view = FirstChild(frame, "KestrelView");
+  BringToFront(frame);
+  // The hidden tab's buttons as a menu, as its action shortcut asks for it.
+  ASSERT_TRUE(Post(view, WM_APP + 9, static_cast<WPARAM>(-1), 0));
+  ASSERT_NE(WaitForMenu(), nullptr);
+  Choose(VK_DOWN);
+  Choose(VK_RETURN);  // an item the frame left disabled would start nothing
+  EXPECT_TRUE(WaitUntil([&] { return folder_.Exists("Hatchling.ran"); }, 5000));
+  EXPECT_FALSE(MenuOpen());
+  ASSERT_TRUE(Exit());
+}
+
 TEST_F(CommandsTest, OtherProgramsMessagesOutOfRangeAreIgnored) {
   HWND frame = StartBar("", ThreeTabs());
   ASSERT_NE(frame, nullptr);
