@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -16,6 +17,7 @@
 #include "bar/ViewFrameLink.h"
 #include "core/Globals.h"
 #include "core/Launcher.h"
+#include "core/PlumageLibrary.h"
 #include "frame/MainFrame.h"
 #include "framework/CmdUI.h"
 #include "kestrel_res.h"
@@ -432,6 +434,60 @@ TEST_F(ViewCommandsTest, RebuildKeepsTheCurrentPanelAndDropsThoseOfRemovedTabs) 
   Command(20002);
   ASSERT_NE(view->GetCurrentPanel(), nullptr);
   EXPECT_EQ(&view->GetCurrentPanel()->GetTab(), g_tabList.GetTab(2));
+}
+
+// A settings library whose every entry is one function of the test.
+class FakeLibrary : public CPlumageLibrary {
+ public:
+  explicit FakeLibrary(FARPROC entry) : m_fake(entry) {}
+  bool Bind(const char*) override { return true; }
+  void Unbind() override {}
+  bool IsBound() const override { return true; }
+  FARPROC GetEntry() const override { return m_fake; }
+
+ private:
+  FARPROC m_fake;
+};
+
+void PutTabList(char* buffer, const std::vector<std::pair<std::string, uint32_t>>& tabs) {
+  for (const auto& tab : tabs) {
+    std::memcpy(buffer, tab.first.c_str(), tab.first.size() + 1);
+    buffer += tab.first.size() + 1;
+    std::memcpy(buffer, &tab.second, sizeof tab.second);
+    buffer += sizeof tab.second;
+  }
+  *buffer = '\0';
+}
+
+BOOL WINAPI ShowThreeAndWorkHideTheRest(HWND, PlumageTabRecord*, char* shown, char* hidden) {
+  PutTabList(shown, {{"Three", 3}, {"Work", 1}});
+  PutTabList(hidden, {{"Two", 2}, {"Hidden", 4}});
+  return TRUE;
+}
+
+TEST_F(ViewCommandsTest, ShowHideResultRebuildsTheStripAndKeepsTheCurrentPanel) {
+  Command(20001);
+  HWND two = view->GetCurrentPanel()->GetSafeHwnd();
+  Command(20002);
+  CBtnPanel* three = view->GetCurrentPanel();
+  view->SetPlumageLibrary(std::make_unique<FakeLibrary>(
+      reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&ShowThreeAndWorkHideTheRest))));
+  view->PrepareStripMenu(TabNote(2));
+  Command(ID_TAB_SHOW_HIDE);
+  EXPECT_EQ(StripNames(), (std::vector<std::string>{"Three", "Work"}));
+  EXPECT_EQ(VisibleNames(), StripNames());
+  EXPECT_EQ(HiddenNames(), (std::vector<std::string>{"Two", "Hidden"}));
+  EXPECT_EQ(view->GetCurrentPanel(), three);
+  EXPECT_EQ(view->GetCurrentIndex(), 0);
+  EXPECT_EQ(view->GetTabStrip().GetSelected(), 0);
+  EXPECT_FALSE(::IsWindow(two));  // the hidden tab's panel is gone
+  // The tab that became hidden kept its cells.
+  const CTabData* hiddenTwo = g_tabList.GetHiddenList()->GetTab(0);
+  ASSERT_NE(hiddenTwo, nullptr);
+  EXPECT_EQ(hiddenTwo->GetButtonCount(), 3);
+  Command(20001);  // Work gets a panel of its own again
+  ASSERT_NE(view->GetCurrentPanel(), nullptr);
+  EXPECT_EQ(&view->GetCurrentPanel()->GetTab(), g_tabList.GetTab(1));
 }
 
 }  // namespace
