@@ -98,20 +98,19 @@ void CChildView::OnPanelClicked(const NMBTNPANEL& note) {
 }
 
 LRESULT CChildView::OnPanelNotify(const NMHDR& header, LPARAM lParam) {
+  // Only the shown panel speaks for the current tab.
+  if (!m_current || header.hwndFrom != m_current->GetSafeHwnd()) return 0;
   switch (header.code) {
     case btnpanel::kClicked:
-      if (header.hwndFrom == m_current->GetSafeHwnd())
-        OnPanelClicked(*reinterpret_cast<const NMBTNPANEL*>(lParam));
+      OnPanelClicked(*reinterpret_cast<const NMBTNPANEL*>(lParam));
       return 0;
     case btnpanel::kContextMenu: {
-      if (header.hwndFrom != m_current->GetSafeHwnd()) return 0;
       HMENU popup = PreparePanelMenu(reinterpret_cast<const NMBTNPANEL*>(lParam)->index);
       if (!popup) return 0;
       OpenMenu(popup);
       return 1;
     }
     case btnpanel::kFilesDropped: {
-      if (header.hwndFrom != m_current->GetSafeHwnd()) return 0;
       const auto& drop = *reinterpret_cast<const NMBTNDROP*>(lParam);
       if (drop.text) m_launcher->DropFiles(std::string(drop.text), drop.index);
       return 0;
