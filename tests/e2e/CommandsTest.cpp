@@ -234,6 +234,29 @@ TEST_F(CommandsTest, RenamingToAnotherCaseChangesNothingAndToAHiddenNameIsRefuse
   EXPECT_EQ(Section("Order"), "[Order]\r\n1=1\r\n2=1\r\n3=1\r\n4=-1\r\n");
 }
 
+TEST_F(CommandsTest, DeletingATabAsksFirstAndTheFileLosesIt) {
+  HWND frame = StartBar("WinPos=0:1:-1:-1:-1:-1:0:0:600:40\r\n", ThreeTabs());
+  ASSERT_NE(frame, nullptr);
+  for (int answer : {IDNO, IDYES}) {
+    ASSERT_TRUE(RightClickTab(frame, kNames, 1));
+    Choose('D');
+    HWND box = bar_.WaitForMessageBox("Kestrel", 3000);
+    ASSERT_NE(box, nullptr);
+    ::Sleep(300);
+    EXPECT_EQ(ReadMessageBox(box).text,
+              Cp932(L"タブ'Mail'とタブ内のボタンをすべて削除してよろしいですか？"));
+    ::PostMessageA(box, WM_COMMAND, answer, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }, 3000));
+  }
+  ASSERT_TRUE(SendWithTimeout(frame, WM_NULL, 0, 0, 5000));
+  ASSERT_TRUE(Exit());
+  EXPECT_EQ(Section("Order"), "[Order]\r\n1=1\r\n3=1\r\n4=-1\r\n");
+  // The deleted tab's section may stay behind: only [Order] makes a section a tab, and a new tab
+  // writes its section afresh.
+  // The tab after the deleted one became current.
+  EXPECT_EQ(folder_.IniValue("Common", "LastActiveTab"), "Play");
+}
+
 TEST_F(CommandsTest, ChoosingTheHiddenTabFromTheTabListAppendsIt) {
   HWND frame = StartBar("", ThreeTabs());
   ASSERT_NE(frame, nullptr);
