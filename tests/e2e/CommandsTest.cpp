@@ -375,6 +375,17 @@ TEST_F(CommandsTest, ATabsButtonMenuOffersItsButtonsAndStartsTheChosenOne) {
   ASSERT_TRUE(Exit());
 }
 
+TEST_F(CommandsTest, RenameInAVerticalBarOpensTheTabOrderDialogInstead) {
+  ASSERT_TRUE(folder_.AddBinary("e2e\\Plumage.dll", "Plumage.DLL"));
+  HWND frame = StartBar("Style=" + std::to_string(0x82DC | 0x10000) + "\r\n", ThreeTabs());
+  ASSERT_NE(frame, nullptr);
+  ASSERT_TRUE(SendWithTimeout(frame, WM_COMMAND, 32773, 0, 10000));
+  EXPECT_EQ(FirstChild(Strip(frame), "Edit", true), nullptr);
+  ASSERT_TRUE(Exit());
+  // The stand-in dialog hands the tabs back reversed.
+  EXPECT_EQ(Section("Order"), "[Order]\r\n3=1\r\n2=1\r\n1=1\r\n4=-1\r\n");
+}
+
 TEST_F(CommandsTest, OtherProgramsMessagesOutOfRangeAreIgnored) {
   HWND frame = StartBar("", ThreeTabs());
   ASSERT_NE(frame, nullptr);
