@@ -90,13 +90,13 @@ TEST(DriverTest, SendsKeysAndClicksThatReachTheirWindows) {
   ASSERT_NE(target.edit(), nullptr);
   ASSERT_TRUE(BringToFront(target.edit()));
   ::SetFocus(nullptr);
-  ASSERT_TRUE(ClickAt(150, 120));  // into the edit control, which takes the focus
+  ASSERT_TRUE(ClickAtPointer(150, 120));  // into the edit control, which takes the focus
   ASSERT_TRUE(TypeText(L"ab1"));
   ASSERT_TRUE(PressKey('C', false, true));  // Shift+C
   EXPECT_TRUE(WaitUntil([&] { return TextOf(target.edit()) == "ab1C"; }, 5000))
       << TextOf(target.edit());
 
-  ASSERT_TRUE(ClickAt(560, 330));
+  ASSERT_TRUE(ClickAtPointer(560, 330));
   EXPECT_TRUE(WaitUntil([&] { return target.clicks() == 1; }, 5000)) << target.clicks();
   ParkPointer();
 }

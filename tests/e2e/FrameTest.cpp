@@ -268,24 +268,31 @@ TEST_F(HoldToMoveTest, ALockedBarFollowsTheDragButJumpsBackAtRelease) {
 }
 
 TEST_F(FrameTest, RightClickShowsTheFileMenuUnlessTheBarIsLocked) {
+  // The "file" menu belongs to the frame itself (the system turns a right click on its
+  // border into WM_CONTEXTMENU); the view has menus of its own.
   HWND frame = StartBarAt({100, 300, 700, 340});
   ASSERT_NE(frame, nullptr);
-  RightClickAt(400, 320);
-  HWND menu = WaitForTopLevelWindow(0, "#32768", nullptr, 5000);
+  PointTo(400, 301);
+  Post(frame, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(frame), MAKELPARAM(400, 301));
+  HWND menu = WaitForTopLevelWindow(bar_.Id(), "#32768", nullptr, 5000);
   ASSERT_NE(menu, nullptr) << "no popup menu appeared";
   ::Sleep(300);
+  // Twelve items and four separators: far taller than any of the view's menus.
+  RECT r = WindowRectOf(menu);
+  EXPECT_GT(r.bottom - r.top, 150) << "not the file menu";
   std::string artefacts = ProgramFolder::BinFolder() + "..\\artefacts";
   ::CreateDirectoryA(artefacts.c_str(), nullptr);
   SaveScreenBitmap(artefacts + "\\file-menu.bmp");
-  PressKey(VK_ESCAPE);
-  ::Sleep(200);
+  Post(menu, WM_KEYDOWN, VK_ESCAPE, 1);
+  ::Sleep(300);
   ASSERT_TRUE(bar_.CloseFrame());
 
   frame = StartBarAt({100, 300, 700, 340}, "Protects=1\r\n");
   ASSERT_NE(frame, nullptr);
-  RightClickAt(400, 320);
+  Post(frame, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(frame), MAKELPARAM(400, 301));
+  RightClickAt(400, 320);  // and on the view, which passes it on
   ::Sleep(1000);
-  for (HWND w : FindTopLevelWindows(0, "#32768", nullptr))
+  for (HWND w : FindTopLevelWindows(bar_.Id(), "#32768", nullptr))
     EXPECT_FALSE(::IsWindowVisible(w)) << "a menu opened on a locked bar";
   // Neither the system close command nor Alt+F4 ends a locked bar.
   Post(frame, WM_SYSCOMMAND, SC_CLOSE, 0);
