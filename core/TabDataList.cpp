@@ -260,6 +260,15 @@ std::unique_ptr<CTabData> CTabDataList::CreateTab(uint32_t number) const {
   return std::make_unique<CTabData>(DefaultTabName(number), number);
 }
 
+std::unique_ptr<CTabData> CTabDataList::CreateDialogTab(uint32_t number,
+                                                        const std::string& name) const {
+  auto tab = CreateTab(number);
+  if (!name.empty()) tab->m_name = name;
+  ProfileWriteSection(SectionName(tab->m_number).c_str(), {});  // wipes what the number left
+  LoadButtons(*tab);
+  return tab;
+}
+
 int CTabDataList::AddTab(std::unique_ptr<CTabData> tab) {
   if (!tab) return -1;
   m_modified = true;
@@ -446,10 +455,7 @@ int CTabDataList::ApplyTabOrder(TabVector edited) {
   for (auto& fresh : edited) {
     if (!fresh) continue;
     if (fresh->m_number == 0) {
-      auto tab = CreateTab(numbers.Next());
-      if (!fresh->m_name.empty()) tab->m_name = fresh->m_name;
-      ProfileWriteSection(SectionName(tab->m_number).c_str(), {});
-      LoadButtons(*tab);
+      auto tab = CreateDialogTab(numbers.Next(), fresh->m_name);
       placed.insert(tab->m_number);
       result.push_back(std::move(tab));
       continue;
@@ -524,10 +530,7 @@ int CTabDataList::ApplyHiddenTabs(TabVector edited, const TabVector& visibleList
   for (auto& fresh : edited) {
     if (!fresh) continue;
     if (fresh->m_number == 0) {
-      auto tab = CreateTab(numbers.Next());
-      if (!fresh->m_name.empty()) tab->m_name = fresh->m_name;
-      ProfileWriteSection(SectionName(tab->m_number).c_str(), {});
-      LoadButtons(*tab);
+      auto tab = CreateDialogTab(numbers.Next(), fresh->m_name);
       placed.insert(tab->m_number);
       result.push_back(std::move(tab));
       continue;

@@ -122,6 +122,9 @@ class CTabDataList {
   uint32_t NextTabNumber() const;
   bool HasTabNumber(uint32_t number) const;
   std::unique_ptr<CTabData> CreateTab(uint32_t number) const;
+  // A tab made in a tab dialog: a new number, the given name (string 129 when
+  // empty), an emptied section and NewBtnNum blank cells.
+  std::unique_ptr<CTabData> CreateDialogTab(uint32_t number, const std::string& name) const;
   static int InsertIndex(int index, int count);
 
   TabVector m_tabs;

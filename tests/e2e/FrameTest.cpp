@@ -44,25 +44,7 @@ bool Command(HWND frame, UINT id) { return SendWithTimeout(frame, WM_COMMAND, id
 
 bool StillAnswers(HWND frame) { return SendWithTimeout(frame, WM_NULL, 0, 0, 5000); }
 
-// Real pointer input through the X display under Wine: injected input and
-// SetCursorPos from a windowless process leave Wine's idea of the pointer
-// (GetCursorPos, which it takes from the display) where it was. args are
-// xdotool commands, run in one go so their timing holds.
-void Xdo(const std::string& args) {
-  std::string command = "C:\\windows\\command\\start.exe /wait /unix /usr/bin/xdotool " + args;
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                       nullptr, &startup, &process)) {
-    ::WaitForSingleObject(process.hProcess, 10000);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-  }
-}
-
-// Injected pointer input at (x, y), in absolute coordinates as a mouse reports them:
-// Wine routes injected input by its own idea of the pointer, not by the display's.
+// Injected button input at (x, y), in absolute coordinates as a mouse reports them.
 void Inject(int x, int y, DWORD buttonFlags) {
   INPUT input{};
   input.type = INPUT_MOUSE;
@@ -75,16 +57,10 @@ void Inject(int x, int y, DWORD buttonFlags) {
 
 POINT g_pointer{0, 0};
 
-// Moves the pointer on the display and for Wine alike.
+// Moves the pointer on the display and for Wine alike (see MovePointerTo).
 void PointTo(int x, int y, bool settle = true) {
   g_pointer = POINT{x, y};
-  Xdo("mousemove " + std::to_string(x) + " " + std::to_string(y));
-  Inject(x, y, 0);
-  // Wine may answer GetCursorPos from its own cache for a moment after a
-  // move; a second report once that has passed gives the target the truth.
-  if (!settle) return;
-  ::Sleep(150);
-  Inject(x, y, 0);
+  MovePointerTo(x, y, settle);
 }
 
 void Button(DWORD flags) { Inject(g_pointer.x, g_pointer.y, flags); }

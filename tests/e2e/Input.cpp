@@ -48,7 +48,7 @@ bool ClickAt(int x, int y, bool right) {
   return Send(inputs);
 }
 
-void MovePointerTo(int x, int y) {
+void MovePointerTo(int x, int y, bool settle) {
   std::string command = "C:\\windows\\command\\start.exe /wait /unix /usr/bin/xdotool mousemove " +
                         std::to_string(x) + " " + std::to_string(y);
   STARTUPINFOA startup{};
@@ -64,6 +64,7 @@ void MovePointerTo(int x, int y) {
   std::vector<INPUT> move{
       MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalise(x, cx), Normalise(y, cy))};
   Send(move);
+  if (!settle) return;
   // Wine may answer from its own cache for a moment after a move; a second report once that
   // has passed gives the target the truth.
   ::Sleep(150);

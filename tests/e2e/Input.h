@@ -13,8 +13,10 @@ void ParkPointer();
 bool ClickAt(int x, int y, bool right = false);
 // Moves the pointer on the X display (xdotool, through start.exe /unix) and for Wine alike, then
 // clicks there. Wine answers GetCursorPos from the display's pointer, which injected input does
-// not move; menus opened at the cursor and hover tracking need both.
-void MovePointerTo(int x, int y);
+// not move; menus opened at the cursor and hover tracking need both. With settle, the move is
+// reported twice 150 ms apart (Wine may answer from a cache just after a move); without, it
+// returns at once, for moves that must happen within a short time.
+void MovePointerTo(int x, int y, bool settle = true);
 bool ClickAtPointer(int x, int y, bool right = false);
 // Presses and releases vk with the given modifiers held.
 bool PressKey(WORD vk, bool ctrl = false, bool shift = false, bool alt = false);
