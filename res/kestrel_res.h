@@ -69,3 +69,9 @@
 
 // The view's control ID (the framework's first pane)
 #define ID_VIEW_PANE 59648
+
+// Cursors of the move, copy and swap modes
+#define IDC_MODE_MOVE 130
+#define IDC_MODE_COPY 131
+#define IDC_MODE_NONE 132
+#define IDC_MODE_SWAP 133
