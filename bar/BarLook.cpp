@@ -29,8 +29,11 @@ BarLook BarLook::Current() {
     // would stack the cells on each other.
     look.borderX = std::clamp(look.borderX, 0, kMaxBorder);
     look.borderY = std::clamp(look.borderY, 0, kMaxBorder);
+    // The frame's lists may still be opening on its shell reader: painting
+    // goes on without icons meanwhile rather than waiting here.
+    return look;
   }
-  if (!look.largeImages) look.largeImages = SystemImageList(true);
-  if (!look.smallImages) look.smallImages = SystemImageList(false);
+  look.largeImages = SystemImageList(true);
+  look.smallImages = SystemImageList(false);
   return look;
 }

@@ -17,8 +17,8 @@ struct BarLook {
   int frmBorderX = 5;
   int frmBorderY = 5;
   int tabHightAdj = 0;
-  HIMAGELIST largeImages = nullptr;  // borrowed system image lists
-  HIMAGELIST smallImages = nullptr;
+  HIMAGELIST largeImages = nullptr;  // borrowed system image lists; none while the
+  HIMAGELIST smallImages = nullptr;  // frame's shell reader is still opening them
 
   // The frame's current options, or the defaults when there is no frame.
   static BarLook Current();

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <mutex>
 #include <vector>
 
 #include "bar/CellGeometry.h"
@@ -42,6 +43,10 @@ bool IsRemotePath(const std::string& path) {
     bool known;
   };
   static Answer answers[26] = {};
+  // Panels read on the shell reader's thread and, for single cells, on the
+  // window's own.
+  static std::mutex lock;
+  std::lock_guard<std::mutex> guard(lock);
   Answer& answer = answers[letter - 'a'];
   const DWORD now = ::GetTickCount();
   if (!answer.known || now - answer.time > 2000) {
@@ -67,19 +72,31 @@ std::string ReadShortcutComment(const std::string& path) {
 }
 
 void CBtnItem::ReadContent() {
+  m_pending = false;
+  if (IsBlank() || IsSeparator()) {
+    ApplyShellInfo(ButtonShellInfo{});
+    return;
+  }
+  // A drive without its medium must not stop the bar with a system box.
+  const UINT oldMode = ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+  ApplyShellInfo(ReadButtonShellInfo(m_data->m_command, m_data->m_flags));
+  ::SetErrorMode(oldMode);
+}
+
+void CBtnItem::ApplyShellInfo(ButtonShellInfo info) {
   m_icon = nullptr;
   m_imageIndex = -1;
   m_text.clear();
   if (IsBlank() || IsSeparator()) return;
-
-  const std::string& command = m_data->m_command;
-  // A drive without its medium must not stop the bar with a system box.
-  const UINT oldMode = ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-  ReadShellInfo(command);
-  ::SetErrorMode(oldMode);
+  m_imageIndex = info.imageIndex;
+  m_text = std::move(info.text);
+  if (m_imageIndex < 0) {
+    m_imageIndex = -1;
+    m_icon = ::LoadIconA(nullptr, IDI_APPLICATION);
+  }
 }
 
-void CBtnItem::ReadShellInfo(const std::string& command) {
+ButtonShellInfo ReadButtonShellInfo(const std::string& command, uint32_t flags) {
   bool link = false;
   SHFILEINFOA info{};
   info.iIcon = -1;
@@ -91,33 +108,31 @@ void CBtnItem::ReadShellInfo(const std::string& command) {
     // Longer text is no path the shell could describe.
     const bool remote = IsRemotePath(command);
     // A network target is described by its name and type only, so that an
-    // unreachable server never stalls the bar while it builds.
+    // unreachable server never stalls the reading.
     DWORD attributes = 0;
-    UINT flags = SHGFI_SYSICONINDEX | SHGFI_DISPLAYNAME | SHGFI_ATTRIBUTES;
+    UINT shellFlags = SHGFI_SYSICONINDEX | SHGFI_DISPLAYNAME | SHGFI_ATTRIBUTES;
     if (remote) {
-      flags = SHGFI_USEFILEATTRIBUTES | SHGFI_SYSICONINDEX | SHGFI_DISPLAYNAME;
+      shellFlags = SHGFI_USEFILEATTRIBUTES | SHGFI_SYSICONINDEX | SHGFI_DISPLAYNAME;
       attributes = MbFind(LastPathPart(command), '.') == std::string::npos
                        ? FILE_ATTRIBUTE_DIRECTORY
                        : FILE_ATTRIBUTE_NORMAL;
     }
-    if (!::SHGetFileInfoA(command.c_str(), attributes, &info, sizeof info, flags)) {
+    if (!::SHGetFileInfoA(command.c_str(), attributes, &info, sizeof info, shellFlags)) {
       info = SHFILEINFOA{};
       info.iIcon = -1;
     }
     link = !remote && (info.dwAttributes & SFGAO_LINK) != 0;
   }
-  m_imageIndex = info.iIcon;
+  ButtonShellInfo result;
+  result.imageIndex = info.iIcon < 0 ? -1 : info.iIcon;
   info.szDisplayName[sizeof info.szDisplayName - 1] = '\0';
-  m_text = info.szDisplayName;
-  if (m_imageIndex < 0) {
-    m_imageIndex = -1;
-    m_icon = ::LoadIconA(nullptr, IDI_APPLICATION);
-  }
-  if (m_text.empty() && command.compare(0, 2, "&#") != 0) m_text = LastPathPart(command);
-  if (link && (m_data->m_flags & kBtnFlagLabelFromComment)) {
+  result.text = info.szDisplayName;
+  if (result.text.empty() && command.compare(0, 2, "&#") != 0) result.text = LastPathPart(command);
+  if (link && (flags & kBtnFlagLabelFromComment)) {
     std::string comment = ReadShortcutComment(command);
-    if (!comment.empty()) m_text = comment;
+    if (!comment.empty()) result.text = comment;
   }
+  return result;
 }
 
 void CBtnItem::Measure(HDC dc, const ButtonCell& cell) {

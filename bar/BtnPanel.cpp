@@ -8,6 +8,7 @@
 #include "core/Globals.h"
 #include "core/MbString.h"
 #include "bar/FrameLink.h"
+#include "bar/ShellInfoReader.h"
 #include "bar/PanelScroll.h"
 #include "frame/SubclassWnd.h"
 #include "framework/GdiObject.h"
@@ -124,6 +125,9 @@ LRESULT CBtnPanel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PANEL_REFRESH:
       RefreshAll();
       return 1;
+    case WM_SHELL_INFO_READ:
+      OnShellInfoRead();
+      return 0;
     default:
       break;
   }
@@ -136,6 +140,7 @@ int CBtnPanel::OnCreate() {
 }
 
 void CBtnPanel::OnDestroy() {
+  if (CShellInfoReader* reader = GetFrameShellInfoReader()) reader->Forget(m_hWnd);
   m_frameHook.reset();
   m_tracking = false;
 }
@@ -152,25 +157,34 @@ void CBtnPanel::StartBarMove() { BeginFrameHoldToMove(m_hWnd); }
 // ---------------------------------------------------------------------------
 // Items and layout
 
-void CBtnPanel::ReadItem(size_t index) { m_items[index]->ReadContent(); }
+void CBtnPanel::ReadItem(size_t index) {
+  if (m_items[index]->m_pending) --m_pendingCount;
+  m_items[index]->ReadContent();
+}
 
 void CBtnPanel::SyncItems() {
   // The model may have been changed behind the panel's back: items follow
   // their cells, and cells without an item get one.
   const auto& buttons = m_tab.m_buttons;
+  bool changed = false;
   if (m_items.size() > buttons.size()) {
     m_items.resize(buttons.size());
     ForgetStates();
+    changed = true;
   }
   for (size_t i = 0; i < buttons.size(); ++i) {
     if (i == m_items.size()) {
       m_items.push_back(std::make_unique<CBtnItem>(buttons[i].get()));
       ReadItem(i);
+      changed = true;
     } else if (m_items[i]->m_data != buttons[i].get()) {
       m_items[i] = std::make_unique<CBtnItem>(buttons[i].get());
       ReadItem(i);
+      changed = true;
     }
   }
+  // Items still waiting for the shell reader may have gone with the change.
+  if (changed) CountPending();
 }
 
 void CBtnPanel::ForgetStates() {
@@ -186,16 +200,11 @@ void CBtnPanel::Rebuild(bool recreateItems, bool erase) {
     m_items.clear();
     ForgetStates();
     const int count = m_tab.GetButtonCount();
-    const bool report = count > 5 && m_hWnd;
-    HWND parent = m_hWnd ? ::GetParent(m_hWnd) : nullptr;
-    if (report) ::SendMessageA(parent, WM_PANEL_BUILD_PROGRESS, 0, count);
     m_items.reserve(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
       m_items.push_back(std::make_unique<CBtnItem>(m_tab.m_buttons[static_cast<size_t>(i)].get()));
-      ReadItem(static_cast<size_t>(i));
-      if (report) ::SendMessageA(parent, WM_PANEL_BUILD_PROGRESS, 1, 0);
-    }
-    if (report) ::SendMessageA(parent, WM_PANEL_BUILD_PROGRESS, 2, 0);
+    m_pendingCount = 0;
+    ReadAllItems(count > 5 && m_hWnd);
   } else {
     SyncItems();
   }
@@ -439,7 +448,7 @@ bool CBtnPanel::SwapCells(int a, int b) {
 
 void CBtnPanel::RefreshAll() {
   SyncItems();
-  for (size_t i = 0; i < m_items.size(); ++i) ReadItem(i);
+  ReadAllItems(false);
   MeasureItems(0, m_items.size());
   if (m_hWnd && ::IsWindowVisible(m_hWnd)) ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }

@@ -160,6 +160,12 @@ class CBtnPanel : public CWnd {
   // No cell is hot or pressed any more.
   void ForgetStates();
   void ReadItem(size_t index);
+  // Reads every item's icon and name: on the frame's shell reader when there
+  // is one (cells fill in as answers come, with the progress messages when
+  // report is set), else here and now.
+  void ReadAllItems(bool report);
+  void OnShellInfoRead();
+  void CountPending();
   void InvalidateCell(int index);
   int ClickableCell(POINT point) const;
   LRESULT Notify(UINT code, NMHDR& header);
@@ -179,6 +185,10 @@ class CBtnPanel : public CWnd {
   bool m_leaveRequested = false;
   HWND m_toolTip = nullptr;
   std::unique_ptr<CSubclassWnd> m_frameHook;
+  uint32_t m_nextSerial = 1;
+  int m_pendingCount = 0;        // items waiting for the shell reader
+  bool m_reportingProgress = false;
+  size_t m_answerCursor = 0;     // answers come in cell order: search on from here
 };
 
 // Copies text into a fixed buffer of size bytes, cut at a character

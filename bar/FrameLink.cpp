@@ -34,3 +34,8 @@ HWND GetFrameWindow() {
   CMainFrame* frame = GetMainFrame();
   return frame ? frame->GetSafeHwnd() : nullptr;
 }
+
+CShellInfoReader* GetFrameShellInfoReader() {
+  CMainFrame* frame = GetMainFrame();
+  return frame ? frame->GetShellInfoReader() : nullptr;
+}

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 struct BarLook;
+class CShellInfoReader;
 
 // Everything the button panel asks of the main frame goes through these,
 // kept in one object file: the unit test program, which has no application
@@ -15,3 +16,5 @@ bool ReadFrameLook(BarLook& look);
 void BeginFrameHoldToMove(HWND window);
 // The frame's window, or none.
 HWND GetFrameWindow();
+// The frame's shell reader thread, or none (panels then read by themselves).
+CShellInfoReader* GetFrameShellInfoReader();

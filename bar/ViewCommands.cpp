@@ -81,8 +81,10 @@ UINT CChildView::TrackButtonMenu(const std::vector<ButtonMenuItem>& items) {
   UINT last = 0;
   for (const auto& item : items) last = std::max(last, item.id);
   m_buttonMenuLast = last;
-  UINT chosen = TrackButtonIconMenu(GetFrameWindow(), items, large,
-                                    large ? look.largeImages : look.smallImages);
+  HIMAGELIST images = large ? look.largeImages : look.smallImages;
+  // A menu opened before the shell reader has the lists waits for them here.
+  if (!images) images = SystemImageList(large);
+  UINT chosen = TrackButtonIconMenu(GetFrameWindow(), items, large, images);
   m_buttonMenuLast = 0;
   return chosen;
 }

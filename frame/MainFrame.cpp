@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "bar/BarLook.h"
 #include "bar/ChildView.h"
+#include "bar/ShellInfoReader.h"
 #include "core/Globals.h"
 #include "core/KestrelApp.h"
 #include "core/ShellWindows.h"
@@ -88,11 +90,15 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
 int CMainFrame::OnCreate() {
   LoadAccelTable(IDR_ACCELERATORS);
 
-  SHFILEINFOA info{};
-  m_largeImages = reinterpret_cast<HIMAGELIST>(
-      ::SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_LARGEICON));
-  m_smallImages = reinterpret_cast<HIMAGELIST>(
-      ::SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+  // Opening the system image lists and asking the shell about every button
+  // takes longer than everything else at start-up: a thread of its own does
+  // it while the bar shows.
+  m_shellReader = std::make_unique<CShellInfoReader>();
+  if (!m_shellReader->Start()) {
+    m_shellReader.reset();
+    m_largeImages = SystemImageList(true);
+    m_smallImages = SystemImageList(false);
+  }
 
   if (m_style & style::kShowText) UpdateTextFont();
   else m_textFontHeight = 0;
@@ -114,6 +120,16 @@ int CMainFrame::OnCreate() {
   m_hideState = kShown;
   ApplyWinDisp();
   return 0;
+}
+
+HIMAGELIST CMainFrame::GetLargeImageList() const {
+  if (!m_largeImages && m_shellReader) m_largeImages = m_shellReader->GetImageList(true);
+  return m_largeImages;
+}
+
+HIMAGELIST CMainFrame::GetSmallImageList() const {
+  if (!m_smallImages && m_shellReader) m_smallImages = m_shellReader->GetImageList(false);
+  return m_smallImages;
 }
 
 void CMainFrame::UpdateTextFont() {

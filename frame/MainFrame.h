@@ -10,6 +10,7 @@
 #include "framework/GdiObject.h"
 
 class CChildView;
+class CShellInfoReader;
 
 // Messages the frame defines; other modules and threads send them.
 const UINT WM_VIEW_OPTIONS_CHANGED = WM_APP + 1;  // frame -> view; wParam = old style word
@@ -54,8 +55,11 @@ class CMainFrame : public CFrameWnd {
   DWORD GetStyleWord() const { return m_style; }
   bool IsVertical() const { return (m_style & style::kVertical) != 0; }
   bool IsLargeIcons() const { return (m_style & style::kLargeIcons) != 0; }
-  HIMAGELIST GetLargeImageList() const { return m_largeImages; }
-  HIMAGELIST GetSmallImageList() const { return m_smallImages; }
+  // The system image lists; none until the shell reader has opened them.
+  HIMAGELIST GetLargeImageList() const;
+  HIMAGELIST GetSmallImageList() const;
+  // The thread that reads icons and names for the panels, or none.
+  CShellInfoReader* GetShellInfoReader() const { return m_shellReader.get(); }
   HFONT GetTextFont() const { return m_textFont.GetSafeHandle(); }
   int GetTabHightAdj() const { return m_tabHightAdj; }
   int GetFrmBorderX() const { return m_frmBorderX; }
@@ -121,8 +125,11 @@ class CMainFrame : public CFrameWnd {
   void SavePlacement();
 
   DWORD m_style = style::kDefault;
-  HIMAGELIST m_largeImages = nullptr;  // the shell's system image lists: attached, not owned
-  HIMAGELIST m_smallImages = nullptr;
+  // The shell's system image lists: attached, not owned; taken from the
+  // reader once it has opened them.
+  mutable HIMAGELIST m_largeImages = nullptr;
+  mutable HIMAGELIST m_smallImages = nullptr;
+  std::unique_ptr<CShellInfoReader> m_shellReader;
   bool m_appBarRegistered = false;
   UINT m_appBarEdge = ABE_TOP;
   int m_appBarThickness = 0;

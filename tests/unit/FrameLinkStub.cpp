@@ -7,3 +7,4 @@
 bool ReadFrameLook(BarLook&) { return false; }
 void BeginFrameHoldToMove(HWND) {}
 HWND GetFrameWindow() { return nullptr; }
+CShellInfoReader* GetFrameShellInfoReader() { return nullptr; }

@@ -1,0 +1,80 @@
+// How a panel learns the icons and names of its cells: asked of the frame's
+// shell reader thread and filled in as the answers arrive, so the bar paints
+// at once and a slow target never holds it.
+#include <algorithm>
+
+#include "bar/BtnPanel.h"
+#include "bar/FrameLink.h"
+#include "bar/ShellInfoReader.h"
+
+void CBtnPanel::ReadAllItems(bool report) {
+  HWND parent = m_hWnd ? ::GetParent(m_hWnd) : nullptr;
+  CShellInfoReader* reader = m_hWnd ? GetFrameShellInfoReader() : nullptr;
+  if (!reader) {
+    const size_t count = m_items.size();
+    if (report) ::SendMessageA(parent, WM_PANEL_BUILD_PROGRESS, 0, static_cast<LPARAM>(count));
+    for (size_t i = 0; i < count; ++i) {
+      ReadItem(i);
+      if (report) ::SendMessageA(parent, WM_PANEL_BUILD_PROGRESS, 1, 0);
+    }
+    if (report) ::SendMessageA(parent, WM_PANEL_BUILD_PROGRESS, 2, 0);
+    return;
+  }
+
+  std::vector<CShellInfoReader::Job> jobs;
+  for (auto& item : m_items) {
+    if (item->IsBlank() || item->IsSeparator()) {
+      item->ReadContent();
+      continue;
+    }
+    // A refresh keeps showing the old icon until the new answer comes.
+    item->m_pending = true;
+    item->m_serial = m_nextSerial++;
+    jobs.push_back({m_hWnd, item->m_serial, item->m_data->m_command, item->m_data->m_flags});
+  }
+  CountPending();
+  if (report && !jobs.empty() && !m_reportingProgress) {
+    m_reportingProgress = true;
+    ::SendMessageA(parent, WM_PANEL_BUILD_PROGRESS, 0, static_cast<LPARAM>(jobs.size()));
+  }
+  m_answerCursor = 0;
+  reader->Ask(std::move(jobs));
+}
+
+void CBtnPanel::CountPending() {
+  m_pendingCount = static_cast<int>(std::count_if(
+      m_items.begin(), m_items.end(), [](const auto& item) { return item->m_pending; }));
+}
+
+void CBtnPanel::OnShellInfoRead() {
+  CShellInfoReader* reader = GetFrameShellInfoReader();
+  if (!reader) return;
+  std::vector<CShellInfoReader::Answer> answers = reader->TakeAnswers(m_hWnd);
+  if (answers.empty()) return;
+  HWND parent = ::GetParent(m_hWnd);
+  const size_t count = m_items.size();
+  size_t first = count, last = 0;
+  for (auto& answer : answers) {
+    if (m_reportingProgress) ::SendMessageA(parent, WM_PANEL_BUILD_PROGRESS, 1, 0);
+    // Cells may have moved since the question: find the item by its number.
+    for (size_t step = 0; step < count; ++step) {
+      const size_t i = (m_answerCursor + step) % count;
+      CBtnItem& item = *m_items[i];
+      if (!item.m_pending || item.m_serial != answer.serial) continue;
+      item.ApplyShellInfo(std::move(answer.info));
+      item.m_pending = false;
+      --m_pendingCount;
+      m_answerCursor = i + 1;
+      first = std::min(first, i);
+      last = std::max(last, i + 1);
+      break;
+    }
+  }
+  if (m_reportingProgress && m_pendingCount <= 0) {
+    m_reportingProgress = false;
+    ::SendMessageA(parent, WM_PANEL_BUILD_PROGRESS, 2, 0);
+  }
+  if (first >= last) return;
+  MeasureItems(first, last);
+  for (size_t i = first; i < last; ++i) InvalidateCell(static_cast<int>(i));
+}
