@@ -11,11 +11,13 @@
 #include "bar/BtnPanel.h"
 #include "bar/FrameLink.h"
 #include "bar/PanelScroll.h"
+#include "bar/RecentStrip.h"
 #include "bar/TabStrip.h"
 #include "bar/ViewLayout.h"
 #include "core/Globals.h"
 #include "core/Launcher.h"
 #include "core/PlumageLibrary.h"
+#include "core/Profile.h"
 #include "frame/MainFrame.h"
 #include "framework/WinApp.h"
 
@@ -55,6 +57,9 @@ bool PumpMessages() {
 }
 
 bool Changed(const char* key) { return g_barOptions.ChangedSince(key); }
+
+const char kRecentSection[] = "RecentUsed";
+const char kRecentKey[] = "Btn%d";
 }  // namespace
 
 CChildView::CChildView()
@@ -117,6 +122,10 @@ int CChildView::OnCreate() {
   if (!ShowTabPanel(start)) return -1;
   PostMessage(WM_COMMAND, kFirstTabCommand + start, 0);  // scrolls it into view too
   m_strip->SetEmblem(g_barOptions.GetString("Emblem", ""));
+  if (CRecentStrip* recent = m_strip->GetRecentStrip()) {
+    recent->SetImageList(BarLook::Current().smallImages);
+    recent->Load(kRecentSection, kRecentKey, g_barOptions.GetInt("RctNo", 3));
+  }
   return 0;
 }
 
@@ -421,6 +430,14 @@ void CChildView::ApplyOptions(DWORD oldStyle) {
     m_fitted = false;
     FitFrame(true);
     redrawFrame();
+  } else if (CRecentStrip* recent = m_strip->GetRecentStrip()) {
+    // Launches not yet in the file go there first, so that reading it again cannot lose them;
+    // the options page may have changed the list's length or cleared it in the file.
+    recent->Save();
+    std::string first =
+        ProfileReadString(kRecentSection, CRecentList::KeyName(kRecentKey, 1).c_str(), "");
+    if (Changed("RctNo") || first.empty())
+      recent->Load(kRecentSection, kRecentKey, g_barOptions.GetInt("RctNo", 3));
   }
 }
 

@@ -133,6 +133,7 @@ class CChildView : public CWnd, public CLauncherHost {
   // Commands (ViewCommands.cpp).
   bool OnCellCommand(UINT id);
   bool OnTabCommand(UINT id);
+  bool OnRecentCommand(UINT id);
   void OnPanelClicked(const NMBTNPANEL& note);
   LRESULT OnPanelNotify(const NMHDR& header, LPARAM lParam);
   LRESULT OnStripNotify(const NMHDR& header, LPARAM lParam);

@@ -8,6 +8,7 @@
 
 #include "bar/BarLook.h"
 #include "bar/FrameLink.h"
+#include "bar/RecentStrip.h"
 #include "core/Globals.h"
 
 namespace {
@@ -530,6 +531,16 @@ void CTabStrip::OnIdleUpdate() {
         m_panelArrowState = state;
       }
     }
+  }
+  // The recently used strip stays open while the tabs leave room for it.
+  if (m_recent && !m_splitterDragging) {
+    int lastFar = m_placement.tabStart;
+    if (!m_tabs.empty()) {
+      const RECT& r = m_tabs.back()->GetRect();
+      lastFar = m_orientation == tablayout::kHorizontal ? r.right : r.bottom;
+    }
+    if (m_recent->WantsPin(m_placement.tabEnd - lastFar))
+      ::PostMessageA(m_recent->GetSafeHwnd(), WM_RECENT_PIN, 0, 0);
   }
 }
 

@@ -15,6 +15,8 @@
 #include "framework/GdiObject.h"
 #include "framework/Wnd.h"
 
+class CRecentStrip;
+
 // Notification codes the strip sends its parent in WM_NOTIFY.
 namespace tabstrip {
 enum Code : UINT {
@@ -114,6 +116,8 @@ class CTabStrip : public CWnd {
   HWND GetTabTooltip() const { return m_tooltip; }
   HWND GetProgressBar() const { return m_progress; }
   HWND GetRenameEdit() const { return m_renameEdit ? m_renameEdit->GetSafeHwnd() : nullptr; }
+  // The recently used strip (control kRecentId), or none when it could not be made.
+  CRecentStrip* GetRecentStrip() const { return m_recent.get(); }
   bool IsFixedWidth() const { return m_fixedWidth; }
 
  protected:
@@ -202,4 +206,5 @@ class CTabStrip : public CWnd {
   UINT m_panelArrowState = ~0u;
   bool m_destroying = false;
   std::function<void(HWND)> m_barMove;
+  std::unique_ptr<CRecentStrip> m_recent;
 };

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "bar/FrameLink.h"
+#include "bar/RecentStrip.h"
 #include "core/Globals.h"
 
 namespace {
@@ -79,6 +80,8 @@ int CTabStrip::OnCreate() {
       tablayout::OrientationFromStyle(static_cast<DWORD>(g_barOptions.GetInt("Style", 0x82DC)));
   CreateFonts();
   CreateScrollBars();
+  m_recent = std::make_unique<CRecentStrip>(*this);
+  if (!m_recent->Create(m_hWnd, RECT{0, 0, 0, 0}, kRecentId)) m_recent.reset();
   if (m_fixedWidth) CreateTooltip();
   PlaceChildren();
   Layout();

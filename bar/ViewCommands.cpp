@@ -11,6 +11,7 @@
 #include "bar/BtnPanel.h"
 #include "bar/ChildView.h"
 #include "bar/FrameLink.h"
+#include "bar/RecentStrip.h"
 #include "bar/TabStrip.h"
 #include "bar/ViewFrameLink.h"
 #include "core/ButtonRecord.h"
@@ -65,9 +66,8 @@ void CChildView::TabColorsChanged() {
   if (tab && selected >= 0) m_strip->SetTabColours(selected, tab->m_color, tab->m_textColor);
 }
 
-void CChildView::AddRecentlyUsed(const std::string&) {
-  // The recently used strip keeps its own list; until it is part of the bar a launch leaves no
-  // trace here.
+void CChildView::AddRecentlyUsed(const std::string& command) {
+  if (CRecentStrip* recent = m_strip ? m_strip->GetRecentStrip() : nullptr) recent->Add(command);
 }
 
 void CChildView::PauseAutoHide() { PauseFrameAutoHide(); }
@@ -167,7 +167,8 @@ ViewCommandContext CChildView::GetCommandContext() const {
   c.clipboardFiles = ::IsClipboardFormatAvailable(CF_HDROP) != FALSE;
   c.tabSelected = m_strip && m_strip->GetSelected() >= 0;
   c.tabCount = g_tabList.GetCount();
-  c.recentCount = 0;  // no recently used strip yet
+  CRecentStrip* recent = m_strip ? m_strip->GetRecentStrip() : nullptr;
+  c.recentCount = recent ? recent->GetCount() : 0;
   return c;
 }
 
@@ -190,6 +191,8 @@ bool CChildView::HandlesCommand(UINT id) const {
     case ID_TAB_ORDER:
     case ID_TAB_SHOW_HIDE:
     case ID_TAB_DELETE:
+    case ID_RECENT_DELETE:
+    case ID_RECENT_CLEAR:
       return true;
     default:
       // The copy, move and swap modes, the options sheet and the recently used strip's commands
@@ -227,7 +230,7 @@ BOOL CChildView::OnCommand(UINT id, UINT, HWND) {
   if (!HandlesCommand(id)) return FALSE;
   // A command may come from anywhere (a stale menu, another program): each one checks its
   // own preconditions again.
-  if (OnCellCommand(id) || OnTabCommand(id)) return TRUE;
+  if (OnCellCommand(id) || OnTabCommand(id) || OnRecentCommand(id)) return TRUE;
   return FALSE;
 }
 
@@ -299,6 +302,24 @@ bool CChildView::OnTabCommand(UINT id) {
       return true;
     case ID_TAB_PROPERTIES:
       if (m_current) m_launcher->BarBackground();
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CChildView::OnRecentCommand(UINT id) {
+  CRecentStrip* recent = m_strip ? m_strip->GetRecentStrip() : nullptr;
+  switch (id) {
+    case ID_RECENT_DELETE:
+      // Only the item the strip's own menu was opened on, and only once.
+      if (recent && m_menuKind == MenuKind::kRecent && m_targetValid && m_target >= 0) {
+        recent->RemoveAt(m_target);
+        m_targetValid = false;
+      }
+      return true;
+    case ID_RECENT_CLEAR:
+      if (recent) recent->Clear();
       return true;
     default:
       return false;
