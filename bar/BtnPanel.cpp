@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "bar/BarPaint.h"
+#include "bar/BtnDragTracker.h"
 #include "core/Globals.h"
 #include "core/MbString.h"
 #include "bar/FrameLink.h"
@@ -685,4 +686,26 @@ void CBtnPanel::OnDropFiles(HDROP drop) {
   record.text = text.c_str();
   record.count = static_cast<int>(read);
   Notify(btnpanel::kFilesDropped, record.hdr);
+}
+
+// ---------------------------------------------------------------------------
+// Copy, move and swap modes: the tracker hooks the panel's messages while it runs.
+
+bool CBtnPanel::BeginMode(int mode, int index) {
+  if (!m_hWnd || !GetItem(index) || mode < 0 || mode > 2) return false;
+  m_dragTracker.reset();
+  // Hover and press states would only fight with the mode's cursor and mark.
+  EndHover();
+  if (m_toolTip) ::SendMessageA(m_toolTip, TTM_ACTIVATE, FALSE, 0);
+  const BarLook look = ReadLook();
+  m_dragTracker = std::make_unique<CBtnDragTracker>(*this, mode, index, look.style, look.borderX);
+  if (m_dragTracker->Start()) return true;
+  m_dragTracker.reset();
+  return false;
+}
+
+bool CBtnPanel::IsModeRunning() const { return m_dragTracker && m_dragTracker->IsActive(); }
+
+void CBtnPanel::CancelMode() {
+  if (m_dragTracker) m_dragTracker->Cancel();
 }

@@ -14,6 +14,7 @@
 
 class CTabData;
 class CSubclassWnd;
+class CBtnDragTracker;
 
 // Messages the panel sends its parent (the view) while it builds the items of
 // a tab of more than five cells: wParam 0 with lParam = count before the
@@ -130,6 +131,15 @@ class CBtnPanel : public CWnd {
   // Follows the frame's menu loops so hover ends when a menu closes; the
   // panel hooks the main frame by itself.
   void HookFrameWindow(HWND frame);
+  // Starts the copy (0), move (1) or swap (2) mode on the cell at index: the cursor jumps
+  // to the cell and the next click picks the place (code 3 tells the view). False when
+  // there is no such cell or window.
+  bool BeginMode(int mode, int index);
+  bool IsModeRunning() const;
+  // Ends a running mode with no effect.
+  void CancelMode();
+  // The running or the last mode, or none.
+  const CBtnDragTracker* GetDragTracker() const { return m_dragTracker.get(); }
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -185,6 +195,7 @@ class CBtnPanel : public CWnd {
   bool m_leaveRequested = false;
   HWND m_toolTip = nullptr;
   std::unique_ptr<CSubclassWnd> m_frameHook;
+  std::unique_ptr<CBtnDragTracker> m_dragTracker;  // kept after its mode until the next
   uint32_t m_nextSerial = 1;
   int m_pendingCount = 0;        // items waiting for the shell reader
   bool m_reportingProgress = false;

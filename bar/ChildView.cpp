@@ -494,6 +494,9 @@ bool CChildView::OnKeyDown(UINT key) {
 }
 
 BOOL CChildView::PreTranslateMessage(MSG* msg) {
+  // Any key ends a running copy, move or swap mode with no effect, and goes no further.
+  const bool key = msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN;
+  if (key && CancelModes()) return TRUE;
   // The button tooltip follows the mouse over the current panel.
   if (m_toolTip && m_current && msg->hwnd == m_current->GetSafeHwnd() &&
       msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST &&

@@ -17,7 +17,9 @@ class CBtnPanel;
 class CLauncher;
 class CPlumageLibrary;
 class CTabStrip;
+struct NMBTNMODE;
 struct NMBTNPANEL;
+struct NMTABMODE;
 struct NMTABSTRIP;
 
 // The frame's client window: the tab strip, one button panel per tab
@@ -82,6 +84,15 @@ class CChildView : public CWnd, public CLauncherHost {
   void RenameEnded(int index, const char* text);
   // The strip and the panels follow the model after its tab lists were replaced.
   void RebuildTabs();
+
+  // The copy (0), move (1) and swap (2) modes on the target cell and the copy (0) and move (1)
+  // modes on the selected tab, and what a finished one does (ViewModes.cpp).
+  void BeginCellMode(int mode);
+  void BeginTabMode(int mode);
+  // Ends a running mode of the current panel or the strip with no effect; true when one ran.
+  bool CancelModes();
+  void OnCellModeFinished(const NMBTNMODE& note);
+  void OnTabModeFinished(const NMTABMODE& note);
 
   // CLauncherHost
   HWND GetViewWindow() override { return m_hWnd; }

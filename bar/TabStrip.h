@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "bar/RenameEdit.h"
+#include "bar/TabDragTracker.h"
 #include "bar/TabItem.h"
 #include "bar/TabLayout.h"
 #include "framework/CmdUI.h"
@@ -94,6 +95,15 @@ class CTabStrip : public CWnd {
   // Ends a running rename as losing the focus would.
   void EndRename();
   void SetEmblem(const std::string& text);
+  // Starts the tab copy (0) or move (1) mode on the tab at index: the cursor jumps to the
+  // tab and the next click picks the tab to go before (code 5 tells the view). False when
+  // there is no such tab or window.
+  bool BeginMode(int mode, int index);
+  bool IsModeRunning() const { return m_dragTracker && m_dragTracker->IsActive(); }
+  // Ends a running mode with no effect.
+  void CancelMode();
+  // The running or the last mode, or none.
+  const CTabDragTracker* GetDragTracker() const { return m_dragTracker.get(); }
   double SplitterShare() const { return m_share; }
 
   // Idle-time state of the arrows and the panel scroll bar's arrows.
@@ -206,5 +216,6 @@ class CTabStrip : public CWnd {
   UINT m_panelArrowState = ~0u;
   bool m_destroying = false;
   std::function<void(HWND)> m_barMove;
+  std::unique_ptr<CTabDragTracker> m_dragTracker;  // kept after its mode until the next
   std::unique_ptr<CRecentStrip> m_recent;
 };

@@ -144,6 +144,22 @@ void CTabStrip::OnMouseMove(POINT point) {
   UpdateTooltip(point);
 }
 
+bool CTabStrip::BeginMode(int mode, int index) {
+  if (!m_hWnd || !GetTab(index) || (mode != 0 && mode != 1)) return false;
+  EndRename();
+  m_dragTracker.reset();
+  if (m_tooltip) ::SendMessageA(m_tooltip, TTM_ACTIVATE, FALSE, 0);
+  // The tracker hooks the strip's messages while it runs.
+  m_dragTracker = std::make_unique<CTabDragTracker>(*this, mode, index);
+  if (m_dragTracker->Start()) return true;
+  m_dragTracker.reset();
+  return false;
+}
+
+void CTabStrip::CancelMode() {
+  if (m_dragTracker) m_dragTracker->Cancel();
+}
+
 void CTabStrip::OnLButtonUp() {
   if (!m_splitterDragging) return;
   m_splitterDragging = false;

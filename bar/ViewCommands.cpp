@@ -112,6 +112,9 @@ LRESULT CChildView::OnPanelNotify(const NMHDR& header, LPARAM lParam) {
       OpenMenu(popup);
       return 1;
     }
+    case btnpanel::kModeFinished:
+      OnCellModeFinished(*reinterpret_cast<const NMBTNMODE*>(lParam));
+      return 0;
     case btnpanel::kFilesDropped: {
       const auto& drop = *reinterpret_cast<const NMBTNDROP*>(lParam);
       if (drop.text) m_launcher->DropFiles(std::string(drop.text), drop.index);
@@ -145,6 +148,9 @@ LRESULT CChildView::OnStripNotify(const NMHDR& header, LPARAM lParam) {
     }
     case tabstrip::kRenamed:
       RenameEnded(note.index, note.text);
+      return 0;
+    case tabstrip::kTabMoved:
+      OnTabModeFinished(*reinterpret_cast<const NMTABMODE*>(lParam));
       return 0;
     default:
       return 0;
@@ -193,10 +199,14 @@ bool CChildView::HandlesCommand(UINT id) const {
     case ID_TAB_DELETE:
     case ID_RECENT_DELETE:
     case ID_RECENT_CLEAR:
+    case ID_BTN_COPY_MODE:
+    case ID_BTN_MOVE_MODE:
+    case ID_BTN_SWAP_MODE:
+    case ID_TAB_MOVE:
+    case ID_TAB_COPY:
       return true;
     default:
-      // The copy, move and swap modes, the options sheet and the recently used strip's commands
-      // are not the view's yet: their items stay disabled.
+      // The options sheet is not the view's yet: its items stay disabled.
       return false;
   }
 }
@@ -260,6 +270,11 @@ bool CChildView::OnCellCommand(UINT id) {
     case ID_BTN_PROPERTIES:
       if (m_current && target >= 0) m_launcher->ButtonProperties();
       return true;
+    case ID_BTN_COPY_MODE:
+    case ID_BTN_MOVE_MODE:
+    case ID_BTN_SWAP_MODE:
+      BeginCellMode(static_cast<int>(id - ID_BTN_COPY_MODE));
+      return true;
     case ID_BTN_COPY_OTHER:
       if (m_current) m_launcher->CopyButton();
       return true;
@@ -299,6 +314,12 @@ bool CChildView::OnTabCommand(UINT id) {
       return true;
     case ID_TAB_DELETE:
       DeleteTab();
+      return true;
+    case ID_TAB_MOVE:
+      BeginTabMode(1);
+      return true;
+    case ID_TAB_COPY:
+      BeginTabMode(0);
       return true;
     case ID_TAB_PROPERTIES:
       if (m_current) m_launcher->BarBackground();
