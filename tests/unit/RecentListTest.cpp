@@ -114,20 +114,6 @@ TEST(RecentList, HandEditedCapacitiesAreBroughtIntoOneTo255) {
   }
 }
 
-TEST(RecentList, TheSectionEndsWithAnEmptyKeyAfterTheEntries) {
-  CRecentList list{FakeShell{}};
-  EXPECT_EQ(list.SectionLines("Btn%d"), Strings{"Btn1="});
-  for (const char* command : {"c", "b", "a"}) list.Add(command);
-  EXPECT_EQ(list.SectionLines("Btn%d"), (Strings{"Btn1=a", "Btn2=b", "Btn3=c", "Btn4="}));
-  list.RemoveAt(1);
-  EXPECT_EQ(list.SectionLines("Btn%d"), (Strings{"Btn1=a", "Btn2=c", "Btn3="}));
-  list.SetModified(false);
-  list.Clear();
-  EXPECT_TRUE(list.IsModified());
-  EXPECT_EQ(list.SectionLines("Btn%d"), Strings{"Btn1="});
-  EXPECT_FALSE(list.RemoveAt(0));
-}
-
 TEST(RecentList, LongCommandsNeverTakeTheSectionPast32767BytesAndLeaveOutTheOldestWhole) {
   CRecentList list{FakeShell{}};
   list.SetCapacity(255);
@@ -192,7 +178,7 @@ TEST(RecentList, ItemsAreSquaresAfterTheHandleAndTheOpenStripEndsAtTheLastOne) {
   EXPECT_EQ(list.Items()[3].rect.top, 3 + 3 * 16);
 }
 
-TEST(RecentList, RefreshDropsTargetsThatLostTheirImageAndRenamesTheRest) {
+TEST(RecentList, RefreshDropsTargetsThatLostTheirImage) {
   FakeShell shell;
   CRecentList list{[&shell](const std::string& command) { return shell(command); }};
   for (const char* command : {"c", "b", "a"}) list.Add(command);
