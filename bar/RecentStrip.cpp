@@ -143,6 +143,7 @@ void CRecentStrip::Expand() {
   // arrows: a list longer than the tab area keeps its newest items in sight.
   int start = std::max(farEnd - NeededLength(), m_owner.GetPlacement().tabStart);
   if (farEnd - start <= kHandle) return;  // no room to open at all
+  CreateTooltip();
   m_expanded = true;
   RECT r = horizontal ? RECT{start, slot.top, farEnd, slot.bottom}
                       : RECT{slot.left, start, slot.right, farEnd};
@@ -164,6 +165,19 @@ void CRecentStrip::Collapse() {
 }
 
 // ---- tooltip ----
+
+void CRecentStrip::CreateTooltip() {
+  // Made when the strip first opens, long after the bar is on screen: the common controls are
+  // not asked for while the bar starts.
+  if (m_tooltip || !m_hWnd) return;
+  HINSTANCE instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(m_hWnd, GWLP_HINSTANCE));
+  m_tooltip = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd,
+                                nullptr, instance, nullptr);
+  // Without a tooltip the strip works all the same.
+  m_toolCount = 0;
+  UpdateTools();
+}
 
 void CRecentStrip::UpdateTools() {
   if (!m_tooltip) return;
@@ -279,12 +293,6 @@ LRESULT CRecentStrip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 int CRecentStrip::OnCreate() {
-  HINSTANCE instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(m_hWnd, GWLP_HINSTANCE));
-  m_tooltip = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd,
-                                nullptr, instance, nullptr);
-  // Without a tooltip the strip works all the same.
-  ActivateTooltip(false);
   if (HWND frame = GetFrameWindow()) {
     m_frameHook = std::make_unique<CMenuLoopHook>(m_hWnd);
     m_frameHook->HookWindow(frame);

@@ -51,6 +51,7 @@ class CRecentStrip : public CWnd {
   bool IsPinned() const { return m_pinned; }
   bool IsMenuOpen() const { return m_menuOpen; }
   int GetHotIndex() const { return m_hot; }
+  // The items' tooltip, made when the strip first opens (none before).
   HWND GetTooltip() const { return m_tooltip; }
   // The length the open strip takes along the tab strip (0 without items).
   int NeededLength() const { return m_list.NeededLength(); }
@@ -77,6 +78,7 @@ class CRecentStrip : public CWnd {
   bool IsHorizontal() const;
   int Side() const;  // the strip's thickness: the side of each square item
   void PlaceItems();
+  void CreateTooltip();
   void UpdateTools();
   void ActivateTooltip(bool active);
   void RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam);

@@ -287,6 +287,8 @@ TEST_F(RecentStripTest, PinnedOpenAtIdleWhileTheTabsLeaveRoomUntilTheTabStripIsR
 
 TEST_F(RecentStripTest, ALaunchGoesToTheHeadAndTheFileGetsTheOrderWhenTheStripGoes) {
   Start(Entries({"one.txt", "two.txt", "three.txt"}));
+  EXPECT_EQ(recent->GetTooltip(), nullptr);  // until the strip first opens
+  Touch();
   recent->Add(File("three.txt"));
   recent->Add(File("missing\\nothing.exe"));
   EXPECT_EQ(Commands(),
@@ -357,6 +359,7 @@ TEST_F(RecentStripTest, HandEditedSectionsLoadSafely) {
 
 TEST_F(RecentStripTest, ARefreshDropsItemsWhoseFileIsGone) {
   Start(Entries({"one.txt", "two.txt", "three.txt"}));
+  Touch();
   ASSERT_TRUE(::DeleteFileA(File("two.txt").c_str()));
   EXPECT_EQ(recent->SendMessage(WM_RECENT_REFRESH), 1);
   EXPECT_EQ(Commands(), (std::vector<std::string>{File("one.txt"), File("three.txt")}));
@@ -370,6 +373,7 @@ TEST_F(RecentStripTest, TooltipTextIsTheItemsDisplayNameCutTo80Bytes) {
   std::string longName = std::string(150, 'n') + ".txt";
   MakeFile(longName);
   Start(Entries({"one.txt", longName}));
+  Touch();
   auto tip = [&](UINT_PTR tool) {
     NMTTDISPINFOA info{};
     info.hdr.hwndFrom = recent->GetTooltip();
