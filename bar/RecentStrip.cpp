@@ -63,8 +63,8 @@ void CRecentStrip::Load(const char* section, const char* keyFormat, int capacity
   if (section) m_section = section;
   if (keyFormat) m_keyFormat = keyFormat;
   CProfileSection values(m_section.c_str());
-  m_list.Load([&values](const char* key) { return values.GetString(key, ""); },
-              m_keyFormat.c_str(), capacity);
+  m_list.Load([&values](const char* key) { return values.GetString(key, ""); }, m_keyFormat.c_str(),
+              capacity);
   ItemsChanged();
   Collapse();
 }

@@ -54,8 +54,9 @@ class RecentStripTest : public ::testing::Test {
   HWND StartBar(const std::string& tabName, const std::string& recent) {
     std::string ini =
         "[Common]\r\nTrans=10\r\nWinPos=0:1:-1:-1:-1:-1:100:0:600:60\r\n"
-        "[Order]\r\n1=1\r\n[Tab1]\r\nNo=2\r\nDesc=" + tabName + "\r\nBtn1=" + Path("Recorder.exe") +
-        "\r\nBtn2=" + Path("Second.exe") + "\r\n" + recent;
+        "[Order]\r\n1=1\r\n[Tab1]\r\nNo=2\r\nDesc=" +
+        tabName + "\r\nBtn1=" + Path("Recorder.exe") + "\r\nBtn2=" + Path("Second.exe") + "\r\n" +
+        recent;
     EXPECT_TRUE(folder_.WriteIni(ini));
     bar_ = folder_.Start();
     EXPECT_TRUE(bar_.Started());
@@ -141,8 +142,8 @@ TEST_F(RecentStripTest, AnEmptyListNeverOpensWhenThePointerTouchesIt) {
 }
 
 TEST_F(RecentStripTest, TouchingTheHandleOpensTheStripAndAClickLaunchesTheItemAgain) {
-  HWND frame = StartBar(kLongTab, "[RecentUsed]\r\nBtn1=" + Path("Recorder.exe") + "\r\nBtn2=" +
-                                      Path("Second.exe") + "\r\n");
+  HWND frame = StartBar(kLongTab, "[RecentUsed]\r\nBtn1=" + Path("Recorder.exe") +
+                                      "\r\nBtn2=" + Path("Second.exe") + "\r\n");
   ASSERT_NE(frame, nullptr);
   HWND recent = Recent(frame);
   ASSERT_NE(recent, nullptr);
@@ -162,13 +163,13 @@ TEST_F(RecentStripTest, TouchingTheHandleOpensTheStripAndAClickLaunchesTheItemAg
   MovePointerTo(0, ::GetSystemMetrics(SM_CYSCREEN) - 1);
   EXPECT_TRUE(WaitUntil([&] { return Width(recent) == 3; }, 3000));
   ASSERT_TRUE(bar_.CloseFrame());
-  EXPECT_EQ(Section(), "[RecentUsed]\r\nBtn1=" + Path("Second.exe") + "\r\nBtn2=" +
-                           Path("Recorder.exe") + "\r\nBtn3=\r\n");
+  EXPECT_EQ(Section(), "[RecentUsed]\r\nBtn1=" + Path("Second.exe") +
+                           "\r\nBtn2=" + Path("Recorder.exe") + "\r\nBtn3=\r\n");
 }
 
 TEST_F(RecentStripTest, OpenByItselfWhereTheTabsLeaveRoomItsMenuDeletesAnItemAndClearsTheList) {
-  std::string three = "[RecentUsed]\r\nBtn1=" + Path("Recorder.exe") + "\r\nBtn2=" +
-                      Path("Second.exe") + "\r\nBtn3=" + Path("Kestrel.exe") + "\r\n";
+  std::string three = "[RecentUsed]\r\nBtn1=" + Path("Recorder.exe") +
+                      "\r\nBtn2=" + Path("Second.exe") + "\r\nBtn3=" + Path("Kestrel.exe") + "\r\n";
   HWND frame = StartBar("Main", three);
   ASSERT_NE(frame, nullptr);
   HWND recent = Recent(frame);
@@ -183,8 +184,8 @@ TEST_F(RecentStripTest, OpenByItselfWhereTheTabsLeaveRoomItsMenuDeletesAnItemAnd
   EXPECT_TRUE(WaitUntil([&] { return Width(recent) == 3 + 2 * side; }, 3000)) << Width(recent);
   MovePointerTo(0, ::GetSystemMetrics(SM_CYSCREEN) - 1);
   ASSERT_TRUE(bar_.CloseFrame());
-  EXPECT_EQ(Section(), "[RecentUsed]\r\nBtn1=" + Path("Recorder.exe") + "\r\nBtn2=" +
-                           Path("Kestrel.exe") + "\r\nBtn3=\r\n");
+  EXPECT_EQ(Section(), "[RecentUsed]\r\nBtn1=" + Path("Recorder.exe") +
+                           "\r\nBtn2=" + Path("Kestrel.exe") + "\r\nBtn3=\r\n");
 
   frame = StartBar("Main", Section());
   ASSERT_NE(frame, nullptr);

@@ -101,8 +101,8 @@ TEST(RecentList, LoadingStopsAtTheFirstEmptyKeyAndLeavesOutRepeatsAndTargetsWith
 TEST(RecentList, HandEditedCapacitiesAreBroughtIntoOneTo255) {
   const struct {
     int stored, used;
-  } cases[] = {{0, 1}, {-5, 1}, {1, 1}, {3, 3}, {255, 255}, {256, 255}, {1000, 255},
-               {INT_MAX, 255}, {INT_MIN, 1}};
+  } cases[] = {{0, 1},     {-5, 1},     {1, 1},         {3, 3},      {255, 255},
+               {256, 255}, {1000, 255}, {INT_MAX, 255}, {INT_MIN, 1}};
   std::map<std::string, std::string> thousand;
   for (int n = 1; n <= 1000; ++n) thousand["Btn" + std::to_string(n)] = "C:\\" + std::to_string(n);
   for (const auto& c : cases) {

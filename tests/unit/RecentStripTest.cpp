@@ -43,8 +43,7 @@ class ViewStandIn : public CWnd {
       case WM_NOTIFY: {
         const auto& record = *reinterpret_cast<const NMTABSTRIP*>(lParam);
         notes.push_back(Note{record.hdr.code, record.hdr.hwndFrom, record.hdr.idFrom, record.index,
-                             record.kind, record.item != nullptr,
-                             record.text ? record.text : ""});
+                             record.kind, record.item != nullptr, record.text ? record.text : ""});
         if (record.hdr.code != tabstrip::kContextMenu || !recent) return 0;
         menuOpenDuringMenu = recent->IsMenuOpen();
         recent->SendMessage(WM_MOUSELEAVE);
@@ -85,7 +84,8 @@ class RecentStripTest : public ::testing::Test {
   void Start(const std::string& rest, const std::string& common = "Style=33500\n") {
     folder->WriteIni("[Common]\n" + common + rest);
     g_barOptions.Clear();
-    ASSERT_TRUE(CWnd::RegisterWndClass("KestrelRecentTestView", 0, ::LoadCursorA(nullptr, IDC_ARROW),
+    ASSERT_TRUE(CWnd::RegisterWndClass("KestrelRecentTestView", 0,
+                                       ::LoadCursorA(nullptr, IDC_ARROW),
                                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr));
     parent = std::make_unique<ViewStandIn>();
     ASSERT_TRUE(parent->CreateEx(0, "KestrelRecentTestView", "", WS_POPUP | WS_VISIBLE,
@@ -319,8 +319,8 @@ TEST_F(RecentStripTest, RemovingAndClearingReachTheFileWithOnlyTheTerminatorLeft
   recent->RemoveAt(5);
   EXPECT_EQ(recent->GetCount(), 2);
   ASSERT_TRUE(recent->Save());
-  EXPECT_EQ(Section(), "[RecentUsed]\r\nBtn1=" + File("two.txt") + "\r\nBtn2=" +
-                           File("three.txt") + "\r\nBtn3=\r\n");
+  EXPECT_EQ(Section(), "[RecentUsed]\r\nBtn1=" + File("two.txt") + "\r\nBtn2=" + File("three.txt") +
+                           "\r\nBtn3=\r\n");
   recent->Clear();
   EXPECT_EQ(::SendMessageA(recent->GetTooltip(), TTM_GETTOOLCOUNT, 0, 0), 0);
   Touch();
@@ -348,8 +348,8 @@ TEST_F(RecentStripTest, HandEditedSectionsLoadSafely) {
   }
   // Repeats in another case load once; RctNo 0 still keeps one entry.
   std::string upper = File("ONE.TXT");
-  Start("[RecentUsed]\nBtn1=" + File("one.txt") + "\nBtn2=" + upper + "\nBtn3=" +
-        File("two.txt") + "\n");
+  Start("[RecentUsed]\nBtn1=" + File("one.txt") + "\nBtn2=" + upper + "\nBtn3=" + File("two.txt") +
+        "\n");
   EXPECT_EQ(Commands(), (std::vector<std::string>{File("one.txt"), File("two.txt")}));
   strip.reset();
   parent.reset();
@@ -365,8 +365,8 @@ TEST_F(RecentStripTest, ARefreshDropsItemsWhoseFileIsGone) {
   EXPECT_EQ(Commands(), (std::vector<std::string>{File("one.txt"), File("three.txt")}));
   EXPECT_EQ(::SendMessageA(recent->GetTooltip(), TTM_GETTOOLCOUNT, 0, 0), 2);
   strip.reset();
-  EXPECT_EQ(Section(), "[RecentUsed]\r\nBtn1=" + File("one.txt") + "\r\nBtn2=" +
-                           File("three.txt") + "\r\nBtn3=\r\n");
+  EXPECT_EQ(Section(), "[RecentUsed]\r\nBtn1=" + File("one.txt") + "\r\nBtn2=" + File("three.txt") +
+                           "\r\nBtn3=\r\n");
 }
 
 TEST_F(RecentStripTest, TooltipTextIsTheItemsDisplayNameCutTo80Bytes) {
