@@ -56,8 +56,8 @@ POINT MarkPoint(int kind, const RECT& cell, const RECT& area, int orientation, i
     return POINT{MarkAlong(kind, cell.left, cell.right, area.left, area.right, halfPitch, quarter),
                  cell.top};
   }
-  const int along = MarkAlong(kind, cell.top, cell.bottom, area.top, area.bottom, halfPitch,
-                              quarter);
+  const int along =
+      MarkAlong(kind, cell.top, cell.bottom, area.top, area.bottom, halfPitch, quarter);
   return POINT{orientation == tablayout::kVerticalRight ? cell.left : cell.right, along};
 }
 
@@ -86,8 +86,7 @@ HCURSOR CursorFor(int mode) {
 }
 }  // namespace
 
-CBtnDragTracker::CBtnDragTracker(CBtnPanel& panel, int mode, int source, DWORD style,
-                                 int borderX)
+CBtnDragTracker::CBtnDragTracker(CBtnPanel& panel, int mode, int source, DWORD style, int borderX)
     : CDragTracker(panel.GetSafeHwnd(), source, tablayout::OrientationFromStyle(style),
                    ScreenClient(panel.GetSafeHwnd()), FrameRect(panel.GetSafeHwnd()),
                    CursorFor(mode)),
@@ -123,10 +122,9 @@ bool CBtnDragTracker::FindTarget(POINT cursor, POINT* mark) {
   cells.reserve(static_cast<size_t>(m_panel.GetCount()));
   for (int i = 0; i < m_panel.GetCount(); ++i) {
     const RECT r = CellOnScreen(i);
-    cells.push_back(celltarget::Cell{vertical ? static_cast<int>(r.top) : static_cast<int>(r.left),
-                                     vertical ? static_cast<int>(r.bottom)
-                                              : static_cast<int>(r.right),
-                                     m_panel.IsSeparator(i)});
+    cells.push_back(celltarget::Cell{
+        vertical ? static_cast<int>(r.top) : static_cast<int>(r.left),
+        vertical ? static_cast<int>(r.bottom) : static_cast<int>(r.right), m_panel.IsSeparator(i)});
   }
   const celltarget::Target target =
       celltarget::FindTarget(m_mode, cells, GetCurrent(), vertical ? cursor.y : cursor.x,

@@ -1,6 +1,7 @@
 #include "bar/DragTracker.h"
 
 #include "framework/WinApp.h"
+#include "kestrel_res.h"
 
 namespace dragscroll {
 namespace {
@@ -48,7 +49,7 @@ CDragTracker::CDragTracker(HWND owner, int source, int orientation, const RECT& 
       m_orientation(orientation),
       m_mark(orientation),
       m_modeCursor(modeCursor),
-      m_noTargetCursor(LoadModeCursor(132)) {}
+      m_noTargetCursor(LoadModeCursor(IDC_MODE_NONE)) {}
 
 CDragTracker::~CDragTracker() {
   if (m_state == State::kRunning) m_cancelled = true;

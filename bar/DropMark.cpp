@@ -104,10 +104,10 @@ bool CDropMark::CreateMarkWindow() {
   }
   const dropmark::Triangle shape = dropmark::TriangleFor(POINT{0, 0}, m_orientation);
   const RECT bounds = dropmark::TriangleBounds(shape);
-  m_window = ::CreateWindowExA(
-      WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT, kClassName, "",
-      WS_POPUP, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, nullptr,
-      instance, nullptr);
+  m_window =
+      ::CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT,
+                        kClassName, "", WS_POPUP, 0, 0, bounds.right - bounds.left,
+                        bounds.bottom - bounds.top, nullptr, nullptr, instance, nullptr);
   if (!m_window) return false;
   // The window takes the region over.
   if (HRGN region = TriangleRegion(shape)) ::SetWindowRgn(m_window, region, FALSE);

@@ -79,8 +79,7 @@ bool CTabDragTracker::AutoScroll(POINT cursor) {
   RemoveMark();
   // As if the strip's own arrows had been pressed.
   HWND strip = m_strip.GetSafeHwnd();
-  ::SendMessageA(strip,
-                 GetOrientation() == tablayout::kHorizontal ? WM_HSCROLL : WM_VSCROLL,
+  ::SendMessageA(strip, GetOrientation() == tablayout::kHorizontal ? WM_HSCROLL : WM_VSCROLL,
                  MAKEWPARAM(code, 0), reinterpret_cast<LPARAM>(m_strip.GetArrows()));
   return true;
 }

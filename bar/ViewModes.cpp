@@ -11,8 +11,7 @@
 #include "bar/TabStrip.h"
 #include "core/Globals.h"
 
-CellModePlan PlanCellMode(int mode, int kind, int source, int target, int count,
-                          bool sourceBlank) {
+CellModePlan PlanCellMode(int mode, int kind, int source, int target, int count, bool sourceBlank) {
   CellModePlan plan;
   if (source < 0 || source >= count || target < 0 || target >= count) return plan;
   const bool before = kind == 1, onto = kind == 2, after = kind == 3;

@@ -13,5 +13,4 @@ struct CellModePlan {
 // mode 0 copy, 1 move, 2 swap; kind 1 before the target, 2 onto it, 3 after it; source and
 // target are cell indices among count cells. Moving a cell next to where it already is, or
 // onto itself, changes nothing.
-CellModePlan PlanCellMode(int mode, int kind, int source, int target, int count,
-                          bool sourceBlank);
+CellModePlan PlanCellMode(int mode, int kind, int source, int target, int count, bool sourceBlank);

@@ -31,8 +31,8 @@ using celltarget::Cell;
 
 TEST(DragTargetTest, CellQuartersSeparatorsAndEmptySpaceGiveTheTarget) {
   // Cells 20 long with gaps of 5; a separator of 4 at 55; quarter 5.
-  const std::vector<Cell> cells = {{10, 30, false}, {35, 55, false}, {60, 64, true},
-                                   {69, 89, false}};
+  const std::vector<Cell> cells = {
+      {10, 30, false}, {35, 55, false}, {60, 64, true}, {69, 89, false}};
   struct Row {
     int mode, current, along;
     bool inArea;
@@ -254,8 +254,9 @@ TEST(DragResultTest, EachModeAndKindRearrangesTheCells) {
   };
   for (const Row& r : rows) {
     const std::string cells = r.cells;
-    CellModePlan plan = PlanCellMode(r.mode, r.kind, r.source, r.target,
-                                     static_cast<int>(cells.size()), cells[r.source < 0 ? 0 : r.source] == '*');
+    CellModePlan plan =
+        PlanCellMode(r.mode, r.kind, r.source, r.target, static_cast<int>(cells.size()),
+                     cells[r.source < 0 ? 0 : r.source] == '*');
     EXPECT_EQ(Apply(plan, cells, r.source < 0 ? 0 : r.source), r.expected)
         << r.cells << " mode " << r.mode << " kind " << r.kind << " " << r.source << "->"
         << r.target;
@@ -410,7 +411,7 @@ TEST_F(DragPanelTest, AModeCapturesTheMouseAndTheClickReportsTheMarkedTarget) {
 TEST_F(DragPanelTest, ClickingWhereThereIsNoTargetEndsTheModeSilently) {
   CLookPanel& p = Make({"C:\\a.exe", "/", "C:\\b.exe"});
   ASSERT_TRUE(p.BeginMode(2, 0));  // swap
-  Send(WM_MOUSEMOVE, 31, 15);     // the separator
+  Send(WM_MOUSEMOVE, 31, 15);      // the separator
   EXPECT_FALSE(p.GetDragTracker()->HasTarget());
   EXPECT_FALSE(p.GetDragTracker()->GetMark().IsShown());
   ClickAt(31, 15);
@@ -569,7 +570,8 @@ class DragViewTest : public ::testing::Test {
   }
   std::vector<std::string> Commands() const {
     std::vector<std::string> commands;
-    for (const auto& cell : g_tabList.GetCurrentTab()->m_buttons) commands.push_back(cell->m_command);
+    for (const auto& cell : g_tabList.GetCurrentTab()->m_buttons)
+      commands.push_back(cell->m_command);
     return commands;
   }
   std::vector<std::string> Names() const {
