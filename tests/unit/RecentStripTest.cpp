@@ -9,9 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "bar/ChildView.h"
 #include "bar/TabStrip.h"
 #include "core/Globals.h"
+#include "core/Profile.h"
+#include "framework/CmdUI.h"
 #include "framework/Wnd.h"
+#include "kestrel_res.h"
 #include "tests/unit/TempProgramFolder.h"
 
 namespace {
@@ -388,4 +392,100 @@ TEST_F(RecentStripTest, TooltipTextIsTheItemsDisplayNameCutTo80Bytes) {
   EXPECT_EQ(cut, recent->GetList().Items()[1].displayName.substr(0, 79));
   EXPECT_EQ(tip(3), "");
   EXPECT_EQ(tip(0), "");
+}
+
+namespace {
+// The strip inside the real view: what the view loads and adds, and its menu's commands.
+class RecentViewTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = std::make_unique<TempProgramFolder>();
+    for (const char* name : {"one.txt", "two.txt", "three.txt"}) std::ofstream(File(name)) << "x";
+  }
+  void Start(const std::string& section) {
+    folder->WriteIni("[Common]\nStyle=33500\n[Order]\n1=1\n[Tab1]\nNo=1\nDesc=Work\n" + section);
+    g_barOptions.Clear();
+    g_tabList.LoadAll();
+    ASSERT_TRUE(CWnd::RegisterWndClass("KestrelRecentViewTestParent", 0,
+                                       ::LoadCursorA(nullptr, IDC_ARROW),
+                                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr));
+    parent = std::make_unique<CWnd>();
+    ASSERT_TRUE(parent->CreateEx(0, "KestrelRecentViewTestParent", "", WS_POPUP | WS_VISIBLE,
+                                 RECT{0, 0, 600, 120}, nullptr, 0));
+    view = std::make_unique<CChildView>();
+    ASSERT_TRUE(view->Create(*parent, ID_VIEW_PANE, WS_CHILD | WS_VISIBLE));
+    recent = view->GetTabStrip().GetRecentStrip();
+    ASSERT_NE(recent, nullptr);
+  }
+  void TearDown() override {
+    view.reset();
+    parent.reset();
+    folder.reset();
+    g_barOptions.Clear();
+  }
+  std::string File(const char* name) const { return folder->Folder() + name; }
+  // Prepares the strip's menu as its context menu note does, on item index or on no item.
+  HMENU MenuOn(int index) {
+    NMTABSTRIP note{};
+    note.index = index;
+    note.kind = tabstrip::kOnRecent;
+    note.item = const_cast<RecentItem*>(recent->GetList().Item(index));
+    return view->PrepareStripMenu(note);
+  }
+  bool Enabled(HMENU popup, UINT id) {
+    for (int i = 0; i < ::GetMenuItemCount(popup); ++i) {
+      if (::GetMenuItemID(popup, i) != id) continue;
+      CCmdUI ui(popup, static_cast<UINT>(i), id);
+      if (!view->OnUpdateCommand(ui)) return false;
+      return !(::GetMenuState(popup, static_cast<UINT>(i), MF_BYPOSITION) & MF_GRAYED);
+    }
+    ADD_FAILURE() << "no item " << id;
+    return false;
+  }
+
+  std::unique_ptr<TempProgramFolder> folder;
+  std::unique_ptr<CWnd> parent;
+  std::unique_ptr<CChildView> view;
+  CRecentStrip* recent = nullptr;
+};
+}  // namespace
+
+TEST_F(RecentViewTest, ItsMenuDeletesOnlyTheItemItWasOpenedOnAndClearsTheList) {
+  Start("[RecentUsed]\nBtn1=" + File("one.txt") + "\nBtn2=" + File("two.txt") +
+        "\nBtn3=" + File("three.txt") + "\n");
+  ASSERT_EQ(recent->GetCount(), 3);
+  HMENU menu = MenuOn(1);
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(Enabled(menu, ID_RECENT_DELETE));
+  EXPECT_TRUE(Enabled(menu, ID_RECENT_CLEAR));
+  view->OnCommand(ID_RECENT_DELETE, 0, nullptr);
+  EXPECT_EQ(recent->GetList().Find(File("two.txt")), -1);
+  // The same command again, or after another menu, names no item of the strip.
+  view->OnCommand(ID_RECENT_DELETE, 0, nullptr);
+  view->PreparePanelMenu(0);
+  view->OnCommand(ID_RECENT_DELETE, 0, nullptr);
+  EXPECT_EQ(recent->GetCount(), 2);
+  // On the handle: nothing to delete, but the list can be cleared.
+  menu = MenuOn(-1);
+  EXPECT_FALSE(Enabled(menu, ID_RECENT_DELETE));
+  EXPECT_TRUE(Enabled(menu, ID_RECENT_CLEAR));
+  view->OnCommand(ID_RECENT_CLEAR, 0, nullptr);
+  EXPECT_EQ(recent->GetCount(), 0);
+  EXPECT_FALSE(Enabled(MenuOn(-1), ID_RECENT_CLEAR));
+  view->AddRecentlyUsed(File("three.txt"));
+  EXPECT_EQ(recent->GetCount(), 1);
+}
+
+TEST_F(RecentViewTest, TakingOverOptionsKeepsLaunchesTheFileHadNotYetAndRereadsAClearedList) {
+  Start("");
+  view->AddRecentlyUsed(File("one.txt"));
+  // Options that leave the list alone (the frame's always-on-top switch sends these too): the
+  // launch is not lost to the empty file.
+  view->ApplyOptions(view->GetStyleWord());
+  EXPECT_EQ(recent->GetCount(), 1);
+  EXPECT_EQ(ProfileReadString("RecentUsed", "Btn1", ""), File("one.txt"));
+  // The options page cleared the list in the file.
+  ProfileWriteString("RecentUsed", "Btn1", "");
+  view->ApplyOptions(view->GetStyleWord());
+  EXPECT_EQ(recent->GetCount(), 0);
 }
