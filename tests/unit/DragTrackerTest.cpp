@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "bar/BarLook.h"
 #include "bar/BtnDragTracker.h"
 #include "bar/BtnItem.h"
 #include "bar/BtnPanel.h"
@@ -498,13 +499,16 @@ class TestView : public CChildView {
 
 class DragViewTest : public ::testing::Test {
  protected:
+  virtual std::string Ini() const {
+    return "[Common]\nStyle=33500\n"
+           "[Order]\n1=1\n2=1\n3=1\n"
+           "[Tab1]\nNo=5\nDesc=Work\nBtn1=C:\\a.exe\nBtn2=C:\\b.exe\nBtn3=*\nBtn4=/"
+           "\nBtn5=C:\\c.exe\n"
+           "[Tab2]\nNo=1\nDesc=Two\nBtn1=C:\\two.exe\n"
+           "[Tab3]\nNo=1\nDesc=Three\nBtn1=C:\\three.exe\n";
+  }
   void SetUp() override {
-    folder = std::make_unique<TempProgramFolder>(
-        "[Common]\nStyle=33500\n"
-        "[Order]\n1=1\n2=1\n3=1\n"
-        "[Tab1]\nNo=5\nDesc=Work\nBtn1=C:\\a.exe\nBtn2=C:\\b.exe\nBtn3=*\nBtn4=/\nBtn5=C:\\c.exe\n"
-        "[Tab2]\nNo=1\nDesc=Two\nBtn1=C:\\two.exe\n"
-        "[Tab3]\nNo=1\nDesc=Three\nBtn1=C:\\three.exe\n");
+    folder = std::make_unique<TempProgramFolder>(Ini());
     g_barOptions.Clear();
     g_tabList.LoadAll();
     ASSERT_TRUE(CWnd::RegisterWndClass("KestrelDragViewTestParent", 0,
@@ -721,6 +725,85 @@ TEST_F(DragViewTest, AKeyCancelsATabModeToo) {
   ClickTab(0);  // an ordinary click selects the tab again
   EXPECT_EQ(Names(), (V{"Work", "Two", "Three"}));
   EXPECT_EQ(view->GetTabStrip().GetSelected(), 0);
+}
+
+// ---- scrolling while the pointer is pushed past the end ----
+
+class CCellScrollProbe : public CBtnDragTracker {
+ public:
+  using CBtnDragTracker::CBtnDragTracker;
+  bool Scroll(POINT cursor) { return AutoScroll(cursor); }
+};
+
+class CTabScrollProbe : public CTabDragTracker {
+ public:
+  using CTabDragTracker::CTabDragTracker;
+  bool Scroll(POINT cursor) { return AutoScroll(cursor); }
+};
+
+// A first tab of 60 cells and twenty long tab names: both the panel and the tabs overflow.
+class DragScrollTest : public DragViewTest {
+ protected:
+  std::string Ini() const override {
+    std::string ini = "[Common]\nStyle=33500\n[Order]\n";
+    for (int i = 1; i <= 20; ++i) ini += std::to_string(i) + "=1\n";
+    ini += "[Tab1]\nNo=60\nDesc=Long\n";
+    for (int i = 2; i <= 20; ++i)
+      ini += "[Tab" + std::to_string(i) + "]\nNo=1\nDesc=A rather long tab name " +
+             std::to_string(i) + "\n";
+    return ini;
+  }
+  int PanelPosition() const {
+    return ::GetScrollPos(view->GetTabStrip().GetPanelScrollBar(), SB_CTL);
+  }
+};
+
+TEST_F(DragScrollTest, ACellModeScrollsByLinesBesideThePanelAndByPagesBeyondTheBar) {
+  CBtnPanel& panel = *view->GetCurrentPanel();
+  ASSERT_TRUE(view->GetTabStrip().IsPanelScrollBarShown());
+  const BarLook look = BarLook::Current();
+  auto probe = std::make_unique<CCellScrollProbe>(panel, 1, 0, look.style, look.borderX);
+  ASSERT_TRUE(probe->Start());
+  RECT r;
+  ::GetWindowRect(panel, &r);
+  RECT frame;
+  ::GetWindowRect(*parent, &frame);
+  const int y = (r.top + r.bottom) / 2;
+  const int line = panel.ScrollUnit() / 4, page = panel.ScrollUnit();
+  EXPECT_TRUE(probe->Scroll(POINT{r.right + 1, y}));
+  EXPECT_EQ(PanelPosition(), line);
+  EXPECT_FALSE(probe->GetMark().IsShown());  // the mark goes while the cells move
+  EXPECT_TRUE(probe->Scroll(POINT{frame.right + 50, y}));
+  EXPECT_EQ(PanelPosition(), line + page);
+  EXPECT_TRUE(probe->Scroll(POINT{r.left - 1, y}));
+  EXPECT_EQ(PanelPosition(), page);
+  EXPECT_EQ(panel.GetScrollOffset(), page);
+  EXPECT_TRUE(probe->Scroll(POINT{frame.left - 50, y}));
+  EXPECT_EQ(PanelPosition(), 0);
+  // Over the panel, or above or below it, nothing scrolls.
+  EXPECT_FALSE(probe->Scroll(POINT{r.left + 30, y}));
+  EXPECT_FALSE(probe->Scroll(POINT{r.right + 1, r.top - 1}));
+  EXPECT_FALSE(probe->Scroll(POINT{r.right + 1, r.bottom}));
+  EXPECT_EQ(PanelPosition(), 0);
+  probe->Cancel();
+}
+
+TEST_F(DragScrollTest, ATabModeScrollsTheTabsSixteenPixelsAStep) {
+  CTabStrip& strip = view->GetTabStrip();
+  ASSERT_GT(strip.GetMaxScroll(), 32);
+  auto probe = std::make_unique<CTabScrollProbe>(strip, 1, 0);
+  ASSERT_TRUE(probe->Start());
+  POINT start{strip.GetPlacement().tabStart - 1, 2}, end{strip.GetPlacement().tabEnd, 2};
+  ::ClientToScreen(strip, &start);
+  ::ClientToScreen(strip, &end);
+  EXPECT_TRUE(probe->Scroll(end));
+  EXPECT_TRUE(probe->Scroll(end));
+  EXPECT_EQ(strip.GetScrollOffset(), -32);
+  EXPECT_TRUE(probe->Scroll(start));
+  EXPECT_EQ(strip.GetScrollOffset(), -16);
+  EXPECT_FALSE(probe->Scroll(POINT{end.x, end.y - 10}));  // beyond the strip's side
+  EXPECT_EQ(strip.GetScrollOffset(), -16);
+  probe->Cancel();
 }
 
 }  // namespace
