@@ -2,6 +2,7 @@
 
 #include "bar/BtnItem.h"
 #include "bar/CellGeometry.h"
+#include "core/CommonControls.h"
 #include "framework/GdiObject.h"
 
 namespace {
@@ -71,7 +72,7 @@ void PaintCell(HDC dc, const CBtnItem& item, const RECT& r, bool pressed, bool h
     ::DrawIconEx(dc, icon.left, icon.top, item.m_icon, icon.right - icon.left,
                  icon.bottom - icon.top, 0, nullptr, DI_NORMAL);
   } else if (item.m_imageIndex >= 0 && context.images) {
-    ImageList_Draw(context.images, item.m_imageIndex, dc, icon.left, icon.top, ILD_TRANSPARENT);
+    DrawListImage(context.images, item.m_imageIndex, dc, icon.left, icon.top, ILD_TRANSPARENT);
   }
 
   if ((style & kShowText) && !item.m_text.empty()) {

@@ -199,6 +199,7 @@ class CBtnPanel : public CWnd {
   uint32_t m_nextSerial = 1;
   int m_pendingCount = 0;        // items waiting for the shell reader
   bool m_reportingProgress = false;
+  int m_progressTotal = 0;       // a progress bar to show with the first answers
   size_t m_answerCursor = 0;     // answers come in cell order: search on from here
 };
 

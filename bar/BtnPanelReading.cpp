@@ -8,9 +8,9 @@
 #include "bar/ShellInfoReader.h"
 
 void CBtnPanel::ReadAllItems(bool report) {
-  HWND parent = m_hWnd ? ::GetParent(m_hWnd) : nullptr;
   CShellInfoReader* reader = m_hWnd ? GetFrameShellInfoReader() : nullptr;
   if (!reader) {
+    HWND parent = m_hWnd ? ::GetParent(m_hWnd) : nullptr;
     const size_t count = m_items.size();
     if (report) ::SendMessageA(parent, WM_PANEL_BUILD_PROGRESS, 0, static_cast<LPARAM>(count));
     for (size_t i = 0; i < count; ++i) {
@@ -33,10 +33,9 @@ void CBtnPanel::ReadAllItems(bool report) {
     jobs.push_back({m_hWnd, item->m_serial, item->m_data->m_command, item->m_data->m_flags});
   }
   CountPending();
-  if (report && !jobs.empty() && !m_reportingProgress) {
-    m_reportingProgress = true;
-    ::SendMessageA(parent, WM_PANEL_BUILD_PROGRESS, 0, static_cast<LPARAM>(jobs.size()));
-  }
+  // The progress bar shows with the first answers, not before the bar is up.
+  if (report && !jobs.empty() && !m_reportingProgress)
+    m_progressTotal = static_cast<int>(jobs.size());
   m_answerCursor = 0;
   reader->Ask(std::move(jobs));
 }
@@ -52,6 +51,11 @@ void CBtnPanel::OnShellInfoRead() {
   std::vector<CShellInfoReader::Answer> answers = reader->TakeAnswers(m_hWnd);
   if (answers.empty()) return;
   HWND parent = ::GetParent(m_hWnd);
+  if (m_progressTotal > 0) {
+    m_reportingProgress = true;
+    ::SendMessageA(parent, WM_PANEL_BUILD_PROGRESS, 0, m_progressTotal);
+    m_progressTotal = 0;
+  }
   const size_t count = m_items.size();
   size_t first = count, last = 0;
   for (auto& answer : answers) {

@@ -14,6 +14,7 @@
 #include "bar/RecentStrip.h"
 #include "bar/TabStrip.h"
 #include "bar/ViewLayout.h"
+#include "core/CommonControls.h"
 #include "core/Globals.h"
 #include "core/Launcher.h"
 #include "core/PlumageLibrary.h"
@@ -57,6 +58,9 @@ bool PumpMessages() {
 }
 
 bool Changed(const char* key) { return g_barOptions.ChangedSince(key); }
+
+// Posted to itself at creation: what may wait until the bar is on screen.
+const UINT WM_VIEW_LATE_START = WM_APP + 0x63;
 
 const char kRecentSection[] = "RecentUsed";
 const char kRecentKey[] = "Btn%d";
@@ -105,7 +109,8 @@ int CChildView::OnCreate() {
   RECT stripRect = IsVertical(style) ? RECT{0, 0, t, 100} : RECT{0, 0, 100, t};
   if (!m_strip->Create(m_hWnd, stripRect)) return -1;
   ApplyTabTextOptions(true);
-  UpdateToolTip();
+  // Tooltips wait for the common controls, which load once the bar is up.
+  PostMessage(WM_VIEW_LATE_START, 0, 0);
 
   const auto& tabs = g_tabList.GetTabs();
   for (size_t i = 0; i < tabs.size(); ++i)
@@ -144,7 +149,7 @@ void CChildView::OnDestroy() {
 
 void CChildView::UpdateToolTip() {
   bool wanted = (StyleWord() & kToolTips) != 0;
-  if (wanted && !m_toolTip) {
+  if (wanted && !m_toolTip && LoadCommonControls()) {
     m_toolTip =
         ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd,
@@ -563,6 +568,11 @@ LRESULT CChildView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_PANEL_BUILD_PROGRESS:
       if (m_strip) ::SendMessageA(*m_strip, WM_TAB_PROGRESS, wParam, lParam);
+      return 0;
+    case WM_VIEW_LATE_START:
+      LoadCommonControls();
+      UpdateToolTip();
+      if (m_strip) m_strip->CreateLateControls();
       return 0;
     case WM_APP + 1:
       ApplyOptions(static_cast<DWORD>(wParam));

@@ -8,6 +8,7 @@
 #include "bar/FrameLink.h"
 #include "bar/TabLayout.h"
 #include "bar/TabStrip.h"
+#include "core/CommonControls.h"
 #include "core/Globals.h"
 #include "core/Profile.h"
 #include "core/ProfileSection.h"
@@ -442,8 +443,8 @@ void CRecentStrip::PaintItem(HDC dc, const RecentItem& item, bool hot) const {
   HIMAGELIST images = m_images ? m_images : BarLook::Current().smallImages;
   if (!images) images = SystemImageList(false);
   if (images && item.image >= 0)
-    ::ImageList_Draw(images, item.image, dc, (r.left + r.right) / 2 - 8 + shift,
-                     (r.top + r.bottom) / 2 - 8 + shift, ILD_TRANSPARENT);
+    DrawListImage(images, item.image, dc, (r.left + r.right) / 2 - 8 + shift,
+                  (r.top + r.bottom) / 2 - 8 + shift, ILD_TRANSPARENT);
 }
 
 void CRecentStrip::OnPaint() {

@@ -23,9 +23,9 @@ struct CShellInfoReader::Shared {
 namespace {
 HIMAGELIST OpenSystemImageList(bool large) {
   SHFILEINFOA info{};
-  return reinterpret_cast<HIMAGELIST>(::SHGetFileInfoA(
-      "C:\\", 0, &info, sizeof info,
-      SHGFI_SYSICONINDEX | (large ? SHGFI_LARGEICON : SHGFI_SMALLICON)));
+  return reinterpret_cast<HIMAGELIST>(
+      ::SHGetFileInfoA("C:\\", 0, &info, sizeof info,
+                       SHGFI_SYSICONINDEX | (large ? SHGFI_LARGEICON : SHGFI_SMALLICON)));
 }
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include "bar/BarLook.h"
 #include "bar/FrameLink.h"
 #include "bar/RecentStrip.h"
+#include "core/CommonControls.h"
 #include "core/Globals.h"
 
 namespace {
@@ -444,8 +445,13 @@ void CTabStrip::SendNotify(NMTABSTRIP& record, UINT code) const { SendNotifyResu
 
 // ---- tooltip ----
 
+void CTabStrip::CreateLateControls() {
+  if (m_fixedWidth) CreateTooltip();
+}
+
 void CTabStrip::CreateTooltip() {
-  if (m_tooltip || !m_hWnd) return;
+  // Until the common controls are loaded the view makes it later.
+  if (m_tooltip || !m_hWnd || !CommonControlsLoaded()) return;
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(m_hWnd, GWLP_HINSTANCE));
   m_tooltip = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd,
@@ -571,6 +577,7 @@ void CTabStrip::OnProgress(WPARAM action, LPARAM count) {
       DWORD style =
           WS_CHILD | WS_VISIBLE | (m_orientation == tablayout::kHorizontal ? 0 : PBS_VERTICAL);
       HINSTANCE instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(m_hWnd, GWLP_HINSTANCE));
+      if (!LoadCommonControls()) return;
       m_progress = ::CreateWindowExA(0, PROGRESS_CLASSA, "", style, r.left, r.top, r.right - r.left,
                                      r.bottom - r.top, m_hWnd, nullptr, instance, nullptr);
       if (!m_progress) return;

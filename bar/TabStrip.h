@@ -95,6 +95,8 @@ class CTabStrip : public CWnd {
   // Ends a running rename as losing the focus would.
   void EndRename();
   void SetEmblem(const std::string& text);
+  // Makes what waits for the common controls (the tab tooltip), once they are loaded.
+  void CreateLateControls();
   // Starts the tab copy (0) or move (1) mode on the tab at index: the cursor jumps to the
   // tab and the next click picks the tab to go before (code 5 tells the view). False when
   // there is no such tab or window.

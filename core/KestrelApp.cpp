@@ -27,8 +27,7 @@ CKestrelApp::CKestrelApp() : CWinApp("Kestrel") {}
 
 BOOL CKestrelApp::InitInstance() {
   ::OleInitialize(nullptr);
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
-  ::InitCommonControlsEx(&controls);
+  // The common controls are loaded by the view once the bar is up.
 
   m_programFolder = ::GetProgramFolder();
   SetProfileName(m_programFolder + "Kestrel.ini");

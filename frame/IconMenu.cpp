@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/BtnData.h"
+#include "core/CommonControls.h"
 #include "core/ShellLink.h"
 #include "core/TargetInfo.h"
 #include "frame/SubclassWnd.h"
@@ -152,7 +153,7 @@ bool CIconMenu::DrawItem(const DRAWITEMSTRUCT& draw) const {
     if (HIMAGELIST images = ImageList()) {
       int x = cell.left + (GetCellWidth() - m_iconSize) / 2;
       int y = cell.top + (GetCellHeight() - m_iconSize) / 2;
-      ImageList_Draw(images, item->imageIndex, dc, x, y, ILD_TRANSPARENT);
+      DrawListImage(images, item->imageIndex, dc, x, y, ILD_TRANSPARENT);
     }
   }
 
