@@ -127,10 +127,6 @@ int CChildView::OnCreate() {
   if (!ShowTabPanel(start)) return -1;
   PostMessage(WM_COMMAND, kFirstTabCommand + start, 0);  // scrolls it into view too
   m_strip->SetEmblem(g_barOptions.GetString("Emblem", ""));
-  if (CRecentStrip* recent = m_strip->GetRecentStrip()) {
-    recent->SetImageList(BarLook::Current().smallImages);
-    recent->Load(kRecentSection, kRecentKey, g_barOptions.GetInt("RctNo", 3));
-  }
   return 0;
 }
 
@@ -573,6 +569,12 @@ LRESULT CChildView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       LoadCommonControls();
       UpdateToolTip();
       if (m_strip) m_strip->CreateLateControls();
+      // The recent list asks the shell about each entry: a 3-pixel handle
+      // need not hold up the bar's first picture for that.
+      if (CRecentStrip* recent = m_strip ? m_strip->GetRecentStrip() : nullptr) {
+        recent->SetImageList(BarLook::Current().smallImages);
+        recent->Load(kRecentSection, kRecentKey, g_barOptions.GetInt("RctNo", 3));
+      }
       return 0;
     case WM_APP + 1:
       ApplyOptions(static_cast<DWORD>(wParam));

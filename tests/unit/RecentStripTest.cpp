@@ -414,6 +414,9 @@ class RecentViewTest : public ::testing::Test {
                                  RECT{0, 0, 600, 120}, nullptr, 0));
     view = std::make_unique<CChildView>();
     ASSERT_TRUE(view->Create(*parent, ID_VIEW_PANE, WS_CHILD | WS_VISIBLE));
+    // The view loads the list once it is up, from a message it posts itself.
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
     recent = view->GetTabStrip().GetRecentStrip();
     ASSERT_NE(recent, nullptr);
   }
