@@ -88,10 +88,11 @@ class MoveModeTest : public ::testing::Test {
     if (OpenMenuOf(bar_.Id())) Choose(VK_ESCAPE);
   }
 
-  // A bar 600 wide at (100, 100).
-  HWND StartBar(const std::string& tabs, const std::string& common = kSmallCells) {
-    EXPECT_TRUE(folder_.WriteIni(
-        "[Common]\r\nTrans=10\r\nWinPos=0:1:-1:-1:-1:-1:100:100:700:160\r\n" + common + tabs));
+  // A bar 600 long at (100, 100).
+  HWND StartBar(const std::string& tabs, const std::string& common = kSmallCells,
+                const std::string& place = "100:100:700:160") {
+    EXPECT_TRUE(folder_.WriteIni("[Common]\r\nTrans=10\r\nWinPos=0:1:-1:-1:-1:-1:" + place +
+                                 "\r\n" + common + tabs));
     bar_ = folder_.Start();
     EXPECT_TRUE(bar_.Started());
     HWND frame = bar_.WaitForFrame();
@@ -190,6 +191,31 @@ TEST_F(MoveModeTest, MovingOntoTheNextCellsLeftQuarterKeepsTheOrderAndItsRightQu
   EXPECT_FALSE(MarkShown());
   StartCellMode(frame, Middle(0), 'M');
   ClickPanel(frame, Right(1));
+  ASSERT_TRUE(bar_.CloseFrame());
+  EXPECT_EQ(Cells(1), (V{"C:\\b.exe", "C:\\a.exe", "C:\\c.exe"}));
+}
+
+TEST_F(MoveModeTest, AVerticalBarMovesCellsAlongItsColumn) {
+  // Strip on the right: the cells stand one under the other, 5 + 25 k from the panel's top.
+  HWND frame = StartBar(kThree, "Style=98396\r\n", "100:100:160:600");
+  ASSERT_NE(frame, nullptr);
+  auto at = [&](int along) { return InPanel(frame, kBorder + kCell / 2, along); };
+  POINT source = at(Middle(0));
+  BringToFront(frame);
+  ClickAtPointer(source.x, source.y, true);
+  if (!WaitForMenu()) ClickAtPointer(source.x, source.y, true);
+  ASSERT_TRUE(WaitForMenu());
+  Choose('M');
+  POINT target = at(Right(1));  // the lower quarter of the second cell
+  MovePointerTo(target.x, target.y);
+  ASSERT_TRUE(WaitUntil([&] { return MarkShown(); }, 2000));
+  // Beside the cells' left edge, in the middle of the gap after the second cell.
+  RECT shown = WindowRectOf(Mark());
+  POINT gap = InPanel(frame, kBorder, kBorder + kPitch + kCell / 2 + 12);
+  EXPECT_EQ(shown.right, gap.x - 5 + 4 + 1);
+  EXPECT_EQ(shown.top, gap.y - 3);
+  ClickAt(target.x, target.y);
+  ::Sleep(300);
   ASSERT_TRUE(bar_.CloseFrame());
   EXPECT_EQ(Cells(1), (V{"C:\\b.exe", "C:\\a.exe", "C:\\c.exe"}));
 }

@@ -21,6 +21,7 @@
 #include "core/Globals.h"
 #include "core/TabData.h"
 #include "framework/CmdUI.h"
+#include "framework/WinApp.h"
 #include "kestrel_res.h"
 #include "tests/unit/TempProgramFolder.h"
 
@@ -411,13 +412,22 @@ TEST_F(DragPanelTest, AModeCapturesTheMouseAndTheClickReportsTheMarkedTarget) {
 
 TEST_F(DragPanelTest, ClickingWhereThereIsNoTargetEndsTheModeSilently) {
   CLookPanel& p = Make({"C:\\a.exe", "/", "C:\\b.exe"});
+  HCURSOR swap = ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDC_MODE_SWAP));
+  HCURSOR none = ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDC_MODE_NONE));
+  ASSERT_NE(swap, nullptr);
+  ASSERT_NE(none, nullptr);
+  HCURSOR before = ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
   ASSERT_TRUE(p.BeginMode(2, 0));  // swap
-  Send(WM_MOUSEMOVE, 31, 15);      // the separator
+  EXPECT_EQ(::GetCursor(), swap);
+  Send(WM_MOUSEMOVE, 31, 15);  // the separator
   EXPECT_FALSE(p.GetDragTracker()->HasTarget());
   EXPECT_FALSE(p.GetDragTracker()->GetMark().IsShown());
+  EXPECT_EQ(::GetCursor(), none);
   ClickAt(31, 15);
   EXPECT_FALSE(p.IsModeRunning());
   EXPECT_TRUE(notices.empty());
+  EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, IDC_ARROW));  // the cursor from before
+  ::SetCursor(before);
   // Copy with the cursor outside the panel's client area.
   ASSERT_TRUE(p.BeginMode(0, 0));
   Send(WM_MOUSEMOVE, 400, 15);
