@@ -725,6 +725,20 @@ TEST_F(DragViewTest, MovingATabTakesItsPanelAlongAndCopyingMakesANewCurrentTab) 
   EXPECT_EQ(view->GetCurrentPanel(), work);
 }
 
+TEST_F(DragViewTest, NotesOutOfRangeChangeNothing) {
+  view->PreparePanelMenu(0);
+  for (const NMBTNMODE& note : {NMBTNMODE{{}, 2, 9, 1}, NMBTNMODE{{}, 7, 1, 1},
+                                NMBTNMODE{{}, 2, -1, 0}, NMBTNMODE{{}, 2, 1, 5}})
+    view->OnCellModeFinished(note);
+  EXPECT_EQ(Commands(), (V{"C:\\a.exe", "C:\\b.exe", "*", "/", "C:\\c.exe"}));
+  for (const NMTABMODE& note : {NMTABMODE{{}, 0, 3, 1}, NMTABMODE{{}, -1, 1, 0},
+                                NMTABMODE{{}, 3, 0, 1}, NMTABMODE{{}, 0, 1, 7}})
+    view->OnTabModeFinished(note);
+  EXPECT_EQ(Names(), (V{"Work", "Two", "Three"}));
+  EXPECT_EQ(StripNames(), Names());
+  EXPECT_EQ(g_tabList.GetCount(), 3);
+}
+
 TEST_F(DragViewTest, AKeyCancelsATabModeToo) {
   view->PrepareStripMenu(TabNote(1));
   Command(ID_TAB_COPY);
