@@ -54,6 +54,9 @@ CBtnPanel::CBtnPanel(CTabData& tab) : m_tab(tab) {}
 
 CBtnPanel::~CBtnPanel() {
   m_frameHook.reset();
+  // Unbound below, the window's destruction no longer reaches OnDestroy.
+  if (CShellInfoReader* reader = m_hWnd ? GetFrameShellInfoReader() : nullptr)
+    reader->Forget(m_hWnd);
   if (m_hWnd && ::IsWindow(m_hWnd)) {
     ::SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, 0);
     ::DestroyWindow(m_hWnd);
@@ -159,8 +162,12 @@ void CBtnPanel::StartBarMove() { BeginFrameHoldToMove(m_hWnd); }
 // Items and layout
 
 void CBtnPanel::ReadItem(size_t index) {
-  if (m_items[index]->m_pending) --m_pendingCount;
+  const bool pending = m_items[index]->m_pending;
   m_items[index]->ReadContent();
+  if (pending) {
+    --m_pendingCount;
+    SettlePending();
+  }
 }
 
 void CBtnPanel::SyncItems() {
@@ -384,7 +391,12 @@ int CBtnPanel::InsertCell(int kind, int index, int source) {
 bool CBtnPanel::DeleteCell(int index) {
   SyncItems();
   if (!GetItem(index) || !g_tabList.DeleteButton(m_tab, index)) return false;
+  const bool pending = m_items[static_cast<size_t>(index)]->m_pending;
   m_items.erase(m_items.begin() + index);
+  if (pending) {
+    --m_pendingCount;
+    SettlePending();
+  }
   ForgetStates();
   Place();
   if (m_hWnd) ::InvalidateRect(m_hWnd, nullptr, TRUE);

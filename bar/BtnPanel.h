@@ -176,6 +176,8 @@ class CBtnPanel : public CWnd {
   void ReadAllItems(bool report);
   void OnShellInfoRead();
   void CountPending();
+  // Ends the progress report once nothing is waiting any more.
+  void SettlePending();
   void InvalidateCell(int index);
   int ClickableCell(POINT point) const;
   LRESULT Notify(UINT code, NMHDR& header);

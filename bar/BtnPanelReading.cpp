@@ -43,6 +43,15 @@ void CBtnPanel::ReadAllItems(bool report) {
 void CBtnPanel::CountPending() {
   m_pendingCount = static_cast<int>(std::count_if(
       m_items.begin(), m_items.end(), [](const auto& item) { return item->m_pending; }));
+  SettlePending();
+}
+
+void CBtnPanel::SettlePending() {
+  if (m_pendingCount > 0) return;
+  m_progressTotal = 0;
+  if (!m_reportingProgress) return;
+  m_reportingProgress = false;
+  ::SendMessageA(::GetParent(m_hWnd), WM_PANEL_BUILD_PROGRESS, 2, 0);
 }
 
 void CBtnPanel::OnShellInfoRead() {
@@ -74,10 +83,7 @@ void CBtnPanel::OnShellInfoRead() {
       break;
     }
   }
-  if (m_reportingProgress && m_pendingCount <= 0) {
-    m_reportingProgress = false;
-    ::SendMessageA(parent, WM_PANEL_BUILD_PROGRESS, 2, 0);
-  }
+  SettlePending();
   if (first >= last) return;
   MeasureItems(first, last);
   for (size_t i = first; i < last; ++i) InvalidateCell(static_cast<int>(i));

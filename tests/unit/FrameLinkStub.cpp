@@ -7,4 +7,6 @@
 bool ReadFrameLook(BarLook&) { return false; }
 void BeginFrameHoldToMove(HWND) {}
 HWND GetFrameWindow() { return nullptr; }
-CShellInfoReader* GetFrameShellInfoReader() { return nullptr; }
+// Tests of the threaded reading put a reader of their own here.
+CShellInfoReader* g_testShellInfoReader = nullptr;
+CShellInfoReader* GetFrameShellInfoReader() { return g_testShellInfoReader; }
