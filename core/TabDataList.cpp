@@ -83,6 +83,8 @@ void CTabDataList::LoadAll() {
     return sections.count("tab" + std::to_string(number)) != 0;
   };
   std::set<uint32_t> seen;
+  // Each tab's section is read once, for its name now and its cells below.
+  std::map<uint32_t, CProfileSection> read;
   for (const std::string& line : ProfileReadSection(kOrder)) {
     // Lines without "=" and comments are skipped rather than ending the
     // scan: the tabs after them would otherwise vanish from [Order] at the
@@ -102,7 +104,7 @@ void CTabDataList::LoadAll() {
     std::string section = SectionName(number);
     auto tab = std::make_unique<CTabData>(std::string(), number);
     if (hasSection(number)) {
-      CProfileSection values(section.c_str());
+      const CProfileSection& values = read.emplace(number, section.c_str()).first->second;
       tab->m_name = values.GetString("Desc", "");
       tab->m_color =
           static_cast<uint32_t>(values.GetInt("Color", static_cast<int>(kDefaultColor)));
@@ -118,7 +120,8 @@ void CTabDataList::LoadAll() {
   }
   // What the file holds for each of these tabs reads back as exactly this model.
   auto load = [&](CTabData& tab) {
-    LoadButtons(tab, hasSection(tab.m_number));
+    auto found = read.find(tab.m_number);
+    LoadButtons(tab, found != read.end() ? &found->second : nullptr);
     tab.m_savedLines = SectionLines(tab);
   };
   for (const auto& tab : m_tabs) load(*tab);
@@ -126,7 +129,12 @@ void CTabDataList::LoadAll() {
     // Tab 1 unless a hidden tab already has that number. Its name does not
     // come from the file, so its section is written at the next save.
     m_tabs.push_back(CreateTab(HasTabNumber(1) ? NextTabNumber() : 1));
-    LoadButtons(*m_tabs.back(), hasSection(m_tabs.back()->m_number));
+    const uint32_t number = m_tabs.back()->m_number;
+    if (hasSection(number)) {
+      LoadButtons(*m_tabs.back());
+    } else {
+      LoadButtons(*m_tabs.back(), nullptr);
+    }
   }
   if (m_hidden) {
     for (const auto& tab : m_hidden->m_tabs) load(*tab);
@@ -135,16 +143,20 @@ void CTabDataList::LoadAll() {
   m_modified = false;
 }
 
-void CTabDataList::LoadButtons(CTabData& tab, bool sectionExists) const {
-  if (!sectionExists) {
+void CTabDataList::LoadButtons(CTabData& tab) const {
+  // One read of the section serves every key: a key read each would reopen
+  // the file for every button.
+  CProfileSection values(SectionName(tab.m_number).c_str());
+  LoadButtons(tab, &values);
+}
+
+void CTabDataList::LoadButtons(CTabData& tab, const CProfileSection* section) const {
+  if (!section) {
     int blanks = std::min(NewBtnNum(), static_cast<int>(kMaxBlankCells));
     for (int i = 0; i < blanks; ++i) tab.m_buttons.push_back(std::make_unique<CBtnData>("*"));
     return;
   }
-  std::string section = SectionName(tab.m_number);
-  // One read of the section serves every key: a key read each would reopen
-  // the file for every button.
-  CProfileSection values(section.c_str());
+  const CProfileSection& values = *section;
   int count = 0;
   bool countRead = ParseProfileInt(values.GetString("No", "").c_str(), &count);
   if (!countRead) count = NewBtnNum();
@@ -163,7 +175,7 @@ void CTabDataList::LoadButtons(CTabData& tab, bool sectionExists) const {
   // No is missing, negative or absurdly large: keep every cell the section
   // really holds, and no more than kMaxBlankCells cells up to the highest.
   std::vector<long long> present;
-  for (const std::string& line : ProfileReadSection(section.c_str())) {
+  for (const std::string& line : ProfileReadSection(SectionName(tab.m_number).c_str())) {
     long long index = ButtonKeyIndex(line);
     if (index > 0) present.push_back(index);
   }

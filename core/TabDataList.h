@@ -7,6 +7,8 @@
 
 #include "core/TabData.h"
 
+class CProfileSection;
+
 // The model of the bar: the visible tabs in tab-strip order, a second list of
 // hidden tabs, the current tab's name and a modified flag. It loads itself
 // from the settings file and writes itself back whole.
@@ -36,7 +38,7 @@ class CTabDataList {
   bool SaveAll();
   // Appends the cells of the tab's section (No cells; NewBtnNum of [Common]
   // when No is absent).
-  void LoadButtons(CTabData& tab) const { LoadButtons(tab, true); }
+  void LoadButtons(CTabData& tab) const;
   // Writes the tab as its whole [Tab<number>] section.
   bool SaveTabSection(CTabData& tab) const;
   // The lines of the tab's section: No, Desc, Color, TxtColor, Btn1...
@@ -115,7 +117,8 @@ class CTabDataList {
  private:
   CTabDataList& Root() { return m_owner != nullptr ? *m_owner : *this; }
   const CTabDataList& Root() const { return m_owner != nullptr ? *m_owner : *this; }
-  void LoadButtons(CTabData& tab, bool sectionExists) const;
+  // values: the tab's section read whole, none when the file has no such section.
+  void LoadButtons(CTabData& tab, const CProfileSection* values) const;
   CTabDataList& EnsureHiddenList();
   void Clear();
   // max + 1, or the smallest free number once the numbers run out.

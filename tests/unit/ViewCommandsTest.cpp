@@ -202,14 +202,10 @@ TEST_F(ViewCommandsTest, OneCellTabOffersCopyModeRulesButNotDeleteMoveOrSwap) {
   EXPECT_EQ(StateOf(rbtn, ID_BTN_DUPLICATE), S::kEnabled);
   EXPECT_EQ(StateOf(rbtn, ID_BTN_CLEAR), S::kEnabled);
   EXPECT_EQ(StateOf(rbtn, ID_BTN_PROPERTIES), S::kEnabled);
-  // The rule offers the copy mode on one cell and not the others ...
-  ViewCommandContext context = view->GetCommandContext();
-  EXPECT_EQ(ViewCommandState(ID_BTN_COPY_MODE, context), S::kEnabled);
-  EXPECT_EQ(ViewCommandState(ID_BTN_MOVE_MODE, context), S::kDisabled);
-  EXPECT_EQ(ViewCommandState(ID_BTN_SWAP_MODE, context), S::kDisabled);
-  // ... but until the modes exist the view claims none of them, so all three show disabled.
-  EXPECT_EQ(StateOf(rbtn, ID_BTN_COPY_MODE), S::kUnclaimed);
-  EXPECT_EQ(StateOf(rbtn, ID_BTN_MOVE_MODE), S::kUnclaimed);
+  // A single cell can be copied, but there is nowhere to move or swap it.
+  EXPECT_EQ(StateOf(rbtn, ID_BTN_COPY_MODE), S::kEnabled);
+  EXPECT_EQ(StateOf(rbtn, ID_BTN_MOVE_MODE), S::kDisabled);
+  EXPECT_EQ(StateOf(rbtn, ID_BTN_SWAP_MODE), S::kDisabled);
 }
 
 TEST_F(ViewCommandsTest, EachPlaceOpensItsOwnPopup) {
@@ -240,7 +236,7 @@ TEST_F(ViewCommandsTest, RightClickOnAnUnselectedTabSelectsItFirst) {
   EXPECT_EQ(StateOf(tabMenu, ID_TAB_DELETE), S::kEnabled);
   EXPECT_EQ(StateOf(tabMenu, ID_TAB_RENAME), S::kEnabled);
   EXPECT_EQ(StateOf(tabMenu, ID_TAB_ORDER), S::kEnabled);
-  EXPECT_EQ(StateOf(tabMenu, ID_TAB_MOVE), S::kUnclaimed);  // the tab modes come later
+  EXPECT_EQ(StateOf(tabMenu, ID_TAB_MOVE), S::kEnabled);
   EXPECT_EQ(StateOf(tabMenu, ID_TAB_OPTIONS), S::kUnclaimed);
   // Kind 2 (the panel's scroll bar) is left to the frame.
   NMTABSTRIP bar{};
