@@ -66,6 +66,10 @@ class CLauncher {
   // cannot be bound or the dialog is cancelled.
   void ButtonProperties();
   void TabOrder();
+  // The options dialog, owned by owner and opened at page: style and snapshot (an exchange
+  // block of the option cache) go in and, on OK, come back changed. False when the dialog was
+  // cancelled or could not be shown.
+  bool OptionDialog(HWND owner, DWORD* style, std::vector<char>& snapshot, int page);
   void BarBackground();
   void ShowHideTabs();
   // WM_TABLIST from the settings library while one of its dialogs is open.

@@ -62,6 +62,14 @@ void CLauncher::ButtonProperties() {
   m_host.RedrawCell(cell);
 }
 
+bool CLauncher::OptionDialog(HWND owner, DWORD* style, std::vector<char>& snapshot, int page) {
+  if (snapshot.size() < 5 || !BindEntry("OptionDialog")) return false;
+  BOOL ok = m_plumage.GetEntryAs<OptionDialogProc>()(
+      owner, style, reinterpret_cast<BYTE*>(snapshot.data()), page);
+  EndDialog();
+  return ok != FALSE;
+}
+
 void CLauncher::TabOrder() {
   CTabData* tab = m_model.GetCurrentTab();
   if (!tab) return;

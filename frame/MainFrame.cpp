@@ -100,15 +100,7 @@ int CMainFrame::OnCreate() {
     m_smallImages = SystemImageList(false);
   }
 
-  if (m_style & style::kShowText) UpdateTextFont();
-  else m_textFontHeight = 0;
-  m_btnTxtDraw = g_barOptions.GetInt("BtnTxtDraw", 0x8001);
-  m_frmBorderX = g_barOptions.GetInt("FrmBorderX", 5);
-  m_frmBorderY = g_barOptions.GetInt("FrmBorderY", 5);
-  m_borderX = g_barOptions.GetInt("BorderX", 5);
-  m_borderY = g_barOptions.GetInt("BorderY", 5);
-  m_btnTxtWidth = g_barOptions.GetInt("BtnTxtWidth", 8);
-  m_tabHightAdj = g_barOptions.GetInt("TabHightAdj", 0);
+  ReadOptionCopies();
 
   m_viewObject = std::make_unique<CChildView>();
   if (!m_viewObject->Create(m_hWnd, ID_VIEW_PANE, WS_CHILD | WS_VISIBLE | WS_BORDER)) return -1;
@@ -390,6 +382,19 @@ BOOL CMainFrame::OnCommand(UINT id, UINT, HWND) {
     case ID_APP_EXIT:
       SendMessage(WM_CLOSE);
       return TRUE;
+    // The options dialog opens at the page of the menu it was chosen from.
+    case ID_OPTIONS:
+      OptionDialog(1);
+      return TRUE;
+    case ID_BTN_OPTIONS:
+      OptionDialog(2);
+      return TRUE;
+    case ID_TAB_OPTIONS:
+      OptionDialog(3);
+      return TRUE;
+    case ID_RECENT_OPTIONS:
+      OptionDialog(5);
+      return TRUE;
     default:
       return FALSE;
   }
@@ -398,6 +403,12 @@ BOOL CMainFrame::OnCommand(UINT id, UINT, HWND) {
 BOOL CMainFrame::OnUpdateCommand(CCmdUI& ui) {
   DWORD orientation = m_style & style::kVertical;
   switch (ui.GetID()) {
+    case ID_OPTIONS:
+    case ID_BTN_OPTIONS:
+    case ID_TAB_OPTIONS:
+    case ID_RECENT_OPTIONS:
+      ui.Enable(true);
+      return TRUE;
     case ID_ARRANGE_HORZ:
       ui.SetCheck(orientation == 0);
       return TRUE;

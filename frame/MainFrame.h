@@ -58,6 +58,9 @@ class CMainFrame : public CFrameWnd {
   // The system image lists; none until the shell reader has opened them.
   HIMAGELIST GetLargeImageList() const;
   HIMAGELIST GetSmallImageList() const;
+  // Runs the settings library's options dialog at page (1 frame, 2 button, 3 tab, 5 recently
+  // used) and takes over what it changed; false when it was cancelled or could not open.
+  bool OptionDialog(int page);
   // The thread that reads icons and names for the panels, or none.
   CShellInfoReader* GetShellInfoReader() const { return m_shellReader.get(); }
   HFONT GetTextFont() const { return m_textFont.GetSafeHandle(); }
@@ -82,6 +85,8 @@ class CMainFrame : public CFrameWnd {
   void OnIdleUpdate();
   // Makes the button text font for TxtFontHeight unless one of that height exists.
   void UpdateTextFont();
+  // Takes the frame's copies of the layout options from the option cache.
+  void ReadOptionCopies();
 
  protected:
   BOOL PreCreateWindow(CREATESTRUCTA& cs) override;

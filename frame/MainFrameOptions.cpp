@@ -1,0 +1,48 @@
+// The options dialog of the settings library, seen from the frame: what the
+// bar hands over before it opens and what it takes over after OK.
+#include <vector>
+
+#include "bar/ChildView.h"
+#include "bar/RecentStrip.h"
+#include "bar/TabStrip.h"
+#include "core/Globals.h"
+#include "core/Launcher.h"
+#include "frame/MainFrame.h"
+
+void CMainFrame::ReadOptionCopies() {
+  if (m_style & style::kShowText) {
+    UpdateTextFont();
+  } else {
+    m_textFontHeight = 0;
+  }
+  m_btnTxtDraw = g_barOptions.GetInt("BtnTxtDraw", 0x8001);
+  m_frmBorderX = g_barOptions.GetInt("FrmBorderX", 5);
+  m_frmBorderY = g_barOptions.GetInt("FrmBorderY", 5);
+  m_borderX = g_barOptions.GetInt("BorderX", 5);
+  m_borderY = g_barOptions.GetInt("BorderY", 5);
+  m_btnTxtWidth = g_barOptions.GetInt("BtnTxtWidth", 8);
+  m_tabHightAdj = g_barOptions.GetInt("TabHightAdj", 0);
+}
+
+bool CMainFrame::OptionDialog(int page) {
+  if (!m_viewObject) return false;
+  // The pages read the file as well as the snapshot: everything the bar
+  // holds goes there first, the recently used list included.
+  g_barOptions.SetInt("Style", static_cast<int>(m_style));
+  g_barOptions.Flush();
+  if (CRecentStrip* recent = m_viewObject->GetTabStrip().GetRecentStrip()) recent->Save();
+  std::vector<char> snapshot = g_barOptions.BuildExchangeBlock();
+  DWORD style = m_style;
+  if (!m_viewObject->GetLauncher().OptionDialog(m_hWnd, &style, snapshot, page)) return false;
+
+  // Values equal to what the cache holds do not count as changed, so the
+  // view redoes only what really changed.
+  g_barOptions.ReadExchangeBlock(snapshot.data(), snapshot.size());
+  const DWORD oldStyle = m_style;
+  m_style = style;
+  g_barOptions.SetInt("Style", static_cast<int>(m_style));
+  ReadOptionCopies();
+  if (m_view) ::SendMessageA(m_view, WM_VIEW_OPTIONS_CHANGED, oldStyle, 0);
+  g_barOptions.Flush();
+  return true;
+}
