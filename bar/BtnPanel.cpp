@@ -11,32 +11,10 @@
 #include "bar/FrameLink.h"
 #include "bar/ShellInfoReader.h"
 #include "bar/PanelScroll.h"
-#include "frame/SubclassWnd.h"
+#include "frame/MenuLoopHook.h"
 #include "framework/GdiObject.h"
 
 const char CBtnPanel::kClassName[] = "KestrelBtnPanel";
-
-namespace {
-// Passes the end of the frame's menu loops on to the panel.
-class CMenuLoopHook : public CSubclassWnd {
- public:
-  explicit CMenuLoopHook(HWND panel) : m_panel(panel) {}
-
- protected:
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == WM_EXITMENULOOP && ::IsWindow(m_panel))
-      ::SendMessageA(m_panel, WM_EXITMENULOOP, wParam, lParam);
-    return Default(message, wParam, lParam);
-  }
-
- private:
-  HWND m_panel;
-};
-
-POINT PointFrom(LPARAM lParam) {
-  return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-}
-}  // namespace
 
 void CopyTipText(const std::string& text, char* buffer, size_t size) {
   if (!buffer || size == 0) return;
@@ -98,17 +76,17 @@ LRESULT CBtnPanel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_MOUSEMOVE:
-      OnMouseMove(PointFrom(lParam));
+      OnMouseMove(PointFromLParam(lParam));
       return 0;
     case WM_LBUTTONDOWN:
-      OnLButtonDown(PointFrom(lParam));
+      OnLButtonDown(PointFromLParam(lParam));
       return 0;
     case WM_LBUTTONUP:
-      OnLButtonUp(PointFrom(lParam));
+      OnLButtonUp(PointFromLParam(lParam));
       return 0;
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-      OnOtherButtonDown(PointFrom(lParam));
+      OnOtherButtonDown(PointFromLParam(lParam));
       return 0;
     case WM_CAPTURECHANGED:
       OnCaptureChanged(reinterpret_cast<HWND>(lParam));
@@ -661,7 +639,7 @@ void CBtnPanel::EndHover() {
 
 LRESULT CBtnPanel::OnContextMenu(WPARAM wParam, LPARAM lParam) {
   if (g_barOptions.GetInt("Protects", 0) == 1) return Default(WM_CONTEXTMENU, wParam, lParam);
-  POINT point = PointFrom(lParam);
+  POINT point = PointFromLParam(lParam);
   if (point.x == -1 && point.y == -1) ::GetCursorPos(&point);  // the menu key
   ::ScreenToClient(m_hWnd, &point);
   const int index = HitTest(point);

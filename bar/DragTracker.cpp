@@ -1,6 +1,7 @@
 #include "bar/DragTracker.h"
 
 #include "framework/WinApp.h"
+#include "framework/Wnd.h"
 #include "kestrel_res.h"
 
 namespace dragscroll {
@@ -155,7 +156,7 @@ LRESULT CDragTracker::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (m_state != State::kRunning) return Default(message, wParam, lParam);
   switch (message) {
     case WM_MOUSEMOVE: {
-      POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+      POINT point = PointFromLParam(lParam);
       const int node = NodeAt(point);
       ::ClientToScreen(m_owner, &point);
       Track(node, point);
@@ -167,7 +168,7 @@ LRESULT CDragTracker::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK: {
-      POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+      POINT point = PointFromLParam(lParam);
       const UINT release = message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK ? WM_LBUTTONUP
                            : message == WM_RBUTTONDOWN || message == WM_RBUTTONDBLCLK
                                ? WM_RBUTTONUP

@@ -12,33 +12,12 @@
 #include "core/Globals.h"
 #include "core/Profile.h"
 #include "core/ProfileSection.h"
-#include "frame/SubclassWnd.h"
+#include "frame/MenuLoopHook.h"
 
 const char CRecentStrip::kClassName[] = "KestrelRecentStrip";
 
 namespace {
 const int kHandle = CRecentList::kHandleLength;
-
-// The strip's context menus belong to the frame: the end of their loop reaches the frame only,
-// and is passed on from there.
-class CMenuLoopHook : public CSubclassWnd {
- public:
-  explicit CMenuLoopHook(HWND strip) : m_strip(strip) {}
-
- protected:
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == WM_EXITMENULOOP && ::IsWindow(m_strip))
-      ::SendMessageA(m_strip, WM_EXITMENULOOP, wParam, lParam);
-    return Default(message, wParam, lParam);
-  }
-
- private:
-  HWND m_strip;
-};
-
-POINT PointOf(LPARAM lParam) {
-  return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-}
 
 void Fill(HDC dc, const RECT& r, int color) { ::FillRect(dc, &r, ::GetSysColorBrush(color)); }
 }  // namespace
@@ -251,16 +230,16 @@ LRESULT CRecentStrip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       OnPaint();
       return 0;
     case WM_MOUSEMOVE:
-      OnMouseMove(PointOf(lParam));
+      OnMouseMove(PointFromLParam(lParam));
       return 0;
     case WM_MOUSELEAVE:
       OnMouseLeave();
       return 0;
     case WM_LBUTTONDOWN:
-      OnLButtonDown(PointOf(lParam));
+      OnLButtonDown(PointFromLParam(lParam));
       return 0;
     case WM_LBUTTONUP:
-      OnLButtonUp(PointOf(lParam));
+      OnLButtonUp(PointFromLParam(lParam));
       return 0;
     case WM_CAPTURECHANGED:
       if (m_pressed && reinterpret_cast<HWND>(lParam) != m_hWnd) {
@@ -390,7 +369,7 @@ void CRecentStrip::OnLButtonUp(POINT point) {
 
 LRESULT CRecentStrip::OnContextMenu(WPARAM wParam, LPARAM lParam) {
   if (g_barOptions.GetInt("Protects", 0) == 1) return Default(WM_CONTEXTMENU, wParam, lParam);
-  POINT point = PointOf(lParam);
+  POINT point = PointFromLParam(lParam);
   if (lParam == -1) ::GetCursorPos(&point);  // from the keyboard
   ::ScreenToClient(m_hWnd, &point);
   int hit = m_expanded ? m_list.HitTest(point) : -1;

@@ -13,10 +13,6 @@
 
 namespace {
 bool IsProtected() { return g_barOptions.GetInt("Protects", 0) == 1; }
-
-POINT PointOf(LPARAM lParam) {
-  return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-}
 }  // namespace
 
 LRESULT CTabStrip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -36,10 +32,10 @@ LRESULT CTabStrip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       OnPaint();
       return 0;
     case WM_LBUTTONDOWN:
-      OnLButtonDown(PointOf(lParam));
+      OnLButtonDown(PointFromLParam(lParam));
       return 0;
     case WM_MOUSEMOVE:
-      OnMouseMove(PointOf(lParam));
+      OnMouseMove(PointFromLParam(lParam));
       return 0;
     case WM_LBUTTONUP:
       OnLButtonUp();
@@ -183,7 +179,7 @@ LRESULT CTabStrip::OnContextMenu(HWND source, LPARAM lParam) {
   NMTABSTRIP record{};
   record.index = -1;
   record.kind = tabstrip::kOnStrip;
-  POINT point = PointOf(lParam);
+  POINT point = PointFromLParam(lParam);
   if (lParam == -1) ::GetCursorPos(&point);  // from the keyboard
   // A scroll bar whose arrows are both disabled is a disabled window: its
   // clicks come to the strip, but they still mean the scroll bar.

@@ -6,6 +6,11 @@
 
 class CCmdUI;
 
+// The client point a mouse message carries (coordinates may be negative).
+inline POINT PointFromLParam(LPARAM lParam) {
+  return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
 // A window bound to one object. The object is attached in the static window
 // procedure from WM_NCCREATE's create parameters and lives in the window's user data.
 class CWnd : public CObject {
