@@ -76,6 +76,27 @@ bool ClickAtPointer(int x, int y, bool right) {
   return ClickAt(x, y, right);
 }
 
+namespace {
+
+bool ButtonAtPointer(int x, int y, DWORD flags) {
+  MovePointerTo(x, y);
+  int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+  std::vector<INPUT> inputs{
+      MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalise(x, cx), Normalise(y, cy)),
+      MouseInput(flags)};
+  return Send(inputs);
+}
+
+}  // namespace
+
+bool PressAtPointer(int x, int y, bool right) {
+  return ButtonAtPointer(x, y, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
+}
+
+bool ReleaseAtPointer(int x, int y, bool right) {
+  return ButtonAtPointer(x, y, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+}
+
 bool PressKey(WORD vk, bool ctrl, bool shift, bool alt) {
   std::vector<INPUT> inputs;
   if (ctrl) inputs.push_back(KeyInput(VK_CONTROL, 0, 0));

@@ -18,6 +18,10 @@ bool ClickAt(int x, int y, bool right = false);
 // returns at once, for moves that must happen within a short time.
 void MovePointerTo(int x, int y, bool settle = true);
 bool ClickAtPointer(int x, int y, bool right = false);
+// Moves the pointer to (x, y) as MovePointerTo does and only presses, or only releases, the left
+// or right button there: for a press held while the pointer moves on.
+bool PressAtPointer(int x, int y, bool right = false);
+bool ReleaseAtPointer(int x, int y, bool right = false);
 // Presses and releases vk with the given modifiers held.
 bool PressKey(WORD vk, bool ctrl = false, bool shift = false, bool alt = false);
 // Types text as Unicode key events (the target sees the characters of its code page). Under
