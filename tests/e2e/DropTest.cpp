@@ -1,6 +1,6 @@
 // Files dropped from the shell on the real bar's panel: where they land (empty space, a blank
 // slot, a button, a separator), a button that opens a single dropped file, a drop of hundreds
-// of files, and paths longer than the classic 260 bytes. The drop is a WM_DROPFILES message
+// of files (and scrolling to what was dropped), and paths longer than the classic 260 bytes. The drop is a WM_DROPFILES message
 // with its block in the bar's memory, dropped at a point of the panel as the shell does; every
 // scenario ends with the settings file the bar wrote at exit.
 #include <windows.h>
@@ -79,15 +79,21 @@ class DropTest : public ::testing::Test {
   // Drops paths at point of the current panel, checks that the bar still answers, closes it
   // and gives the cells of Tab1 as it stored them.
   V DropAndClose(HWND frame, const V& paths, POINT point) {
-    HWND panel = Panel(frame);
-    EXPECT_NE(panel, nullptr);
-    if (!panel) return {};
-    EXPECT_TRUE(DropFiles(panel, paths, point));
+    Drop(frame, paths, point);
     // The drop is taken before the close that is posted after it (one queue, one thread).
-    EXPECT_TRUE(SendWithTimeout(frame, WM_NULL, 0, 0, 10000)) << "the bar does not answer";
-    EXPECT_TRUE(::IsWindow(panel));
     EXPECT_TRUE(bar_.CloseFrame(30000));
     return Cells();
+  }
+  void Drop(HWND frame, const V& paths, POINT point) {
+    HWND panel = Panel(frame);
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(DropFiles(panel, paths, point));
+    EXPECT_TRUE(SendWithTimeout(frame, WM_NULL, 0, 0, 10000)) << "the bar does not answer";
+    EXPECT_TRUE(::IsWindow(panel));
+  }
+  // The panel's scroll bar in the tab strip (control 2).
+  static HWND ScrollBar(HWND frame) {
+    return ::GetDlgItem(FirstChild(frame, "KestrelTabStrip"), 2);
   }
   V Cells() const {
     V cells;
@@ -152,7 +158,7 @@ TEST_F(DropTest, OneFileOnAFlag4ButtonIsOpenedWithItsProgramAndMakesNoButton) {
   EXPECT_EQ(Cells(), cells);
 }
 
-TEST_F(DropTest, ThreeHundredFilesInOneDropAllBecomeButtonsInOrder) {
+TEST_F(DropTest, ThreeHundredFilesInOneDropBecomeButtonsInOrderAndTheLastDropStaysInView) {
   const int kCount = 300;
   ASSERT_TRUE(::CreateDirectoryA(Path("many").c_str(), nullptr));
   V paths;
@@ -164,11 +170,30 @@ TEST_F(DropTest, ThreeHundredFilesInOneDropAllBecomeButtonsInOrder) {
   }
   HWND frame = StartBar({"C:\\a.exe", "*"});
   ASSERT_NE(frame, nullptr);
-  // On the blank slot: it takes the first file, the others follow it.
-  V cells = DropAndClose(frame, paths, CellMiddle(1));
-  ASSERT_EQ(cells.size(), static_cast<size_t>(kCount + 1));
+  // On the blank slot: it takes the first file, the others follow it, and the slot stays in
+  // view at the start of the now scrolling panel.
+  Drop(frame, paths, CellMiddle(1));
+  HWND bar = ScrollBar(frame);
+  EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(bar) != FALSE; }, 5000));
+  EXPECT_EQ(::GetScrollPos(bar, SB_CTL), 0);
+  // Two more beside the panel (no cell there): appended, and the panel scrolls to the last.
+  Drop(frame, {"C:\\tail1.txt", "C:\\tail2.txt"}, POINT{-5, 15});
+  // The last cell, 302, lies wholly in the panel.
+  RECT panel;
+  ::GetClientRect(Panel(frame), &panel);
+  const int nearEdge = kBorder + kPitch * (kCount + 2), farEdge = nearEdge + kCell;
+  auto lastShown = [&] {
+    int position = ::GetScrollPos(bar, SB_CTL);
+    return position > 0 && position <= nearEdge && farEdge - position <= panel.right;
+  };
+  EXPECT_TRUE(WaitUntil(lastShown, 5000)) << ::GetScrollPos(bar, SB_CTL);
+  ASSERT_TRUE(bar_.CloseFrame(30000));
+  V cells = Cells();
+  ASSERT_EQ(cells.size(), static_cast<size_t>(kCount + 3));
   EXPECT_EQ(cells[0], "C:\\a.exe");
   for (int i = 0; i < kCount; ++i) EXPECT_EQ(cells[i + 1], paths[i]) << i;
+  EXPECT_EQ(cells[kCount + 1], "C:\\tail1.txt");
+  EXPECT_EQ(cells[kCount + 2], "C:\\tail2.txt");
 }
 
 TEST_F(DropTest, PathsLongerThan260BytesAreKeptWholeAndSurviveARestart) {
