@@ -1,8 +1,8 @@
 // Files dropped from the shell on the real bar's panel: where they land (empty space, a blank
 // slot, a button, a separator), a button that opens a single dropped file, a drop of hundreds
-// of files (and scrolling to what was dropped), and paths longer than the classic 260 bytes. The drop is a WM_DROPFILES message
-// with its block in the bar's memory, dropped at a point of the panel as the shell does; every
-// scenario ends with the settings file the bar wrote at exit.
+// of files and the scrolling to what was dropped, and paths longer than the classic 260 bytes.
+// The drop is a WM_DROPFILES message with its block in the bar's memory, dropped at a point of
+// the panel as the shell does; every scenario ends with the settings file the bar wrote at exit.
 #include <windows.h>
 
 #include <gtest/gtest.h>
