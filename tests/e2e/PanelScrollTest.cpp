@@ -253,6 +253,24 @@ TEST_F(PanelScrollTest, DISABLED_AfterAThumbDragTheCellsStandWhereTheScrollBarSa
   ASSERT_TRUE(bar_.CloseFrame());
 }
 
+// Disabled while it fails: the scroll bar reports the thumb's final position in 16 bits, and the
+// view reads them as a signed number, so a thumb let go beyond 32767 (a tab of some 1,400 small
+// cells) sends the panel back to the start. The message is the one the scroll bar sends when the
+// thumb is let go; a real drag that far takes minutes of line steps.
+TEST_F(PanelScrollTest, DISABLED_AThumbLetGoBeyond32767StaysThere) {
+  HWND frame = StartBar(1, 2000);
+  ASSERT_NE(frame, nullptr);
+  HWND bar = ScrollBar(frame);
+  ASSERT_TRUE(Shown(bar));
+  ASSERT_GT(Maximum(bar), 40000);
+  for (int position : {20000, 40000}) {
+    ASSERT_TRUE(SendWithTimeout(Strip(frame), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, position),
+                                reinterpret_cast<LPARAM>(bar), 10000));
+    EXPECT_EQ(Position(bar), position);
+  }
+  ASSERT_TRUE(bar_.CloseFrame());
+}
+
 TEST_F(PanelScrollTest, PageKeysSwitchTabsRatherThanScrollAndATabComesBackUnscrolled) {
   HWND frame = StartBar(40);
   ASSERT_NE(frame, nullptr);
