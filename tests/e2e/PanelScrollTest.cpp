@@ -1,12 +1,13 @@
 // The button panel in the real bar: its scroll bar in the tab strip (absent while every cell
 // fits, real clicks on its arrows and its trough), the keys that switch tabs and bring a tab back
 // unscrolled, and a press that only launches when it is released on the button it began on.
-// Buttons start copies of Recorder.exe, which log how they were started; which one a click at a
+// Buttons start hard links to Recorder.exe, which log how they were started; which one a click at a
 // fixed point starts tells where the cells are.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,6 @@ namespace {
 // into the unscrolled panel; a line step is a quarter of that pitch (6), a page step all of it.
 const char kSmallCells[] = "Style=32860\r\n";
 const int kCell = 20, kPitch = 25, kBorder = 5, kLine = kPitch / 4;
-const int kRecorders = 5;
 
 HWND FirstChild(HWND parent, const char* className, bool visibleOnly = false) {
   for (HWND child : ChildWindows(parent, className))
@@ -45,8 +45,8 @@ class PanelScrollTest : public ::testing::Test {
     if (pressed_) ReleaseAtPointer(0, ::GetSystemMetrics(SM_CYSCREEN) - 1);
   }
 
-  // Tab "Long" with cells buttons R0..R<cells - 1> and a tab "Short" with one button, in a bar
-  // 600 long at (100, 100).
+  // Tab "Long" with the buttons R0..R<cells - 1> and then blanks blank slots, and a tab "Short"
+  // with one button, in a bar 600 long at (100, 100).
   HWND StartBar(int cells, int blanks = 0) {
     std::string ini =
         "[Common]\r\nTrans=10\r\nWinPos=0:1:-1:-1:-1:-1:100:100:700:160\r\n" +
@@ -115,7 +115,7 @@ class PanelScrollTest : public ::testing::Test {
     ::ClientToScreen(Panel(frame), &p);
     return p;
   }
-  // Where cell k lies in the unscrolled panel: its middle, or a point near its far end.
+  // The middle of cell k in the unscrolled panel.
   static int Middle(int k) { return kBorder + kPitch * k + kCell / 2; }
 
   // The cells whose buttons have started so far, once count have logged their start.
