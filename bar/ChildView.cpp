@@ -286,6 +286,13 @@ void CChildView::OnPanelScroll(UINT code, int thumb) {
   int minimum = 0, maximum = 0;
   ::GetScrollRange(bar, SB_CTL, &minimum, &maximum);
   int position = ::GetScrollPos(bar, SB_CTL);
+  if (code == SB_THUMBPOSITION && maximum > 0xFFFF) {
+    // The message holds 16 bits of the thumb's place; longer panels read it whole.
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_TRACKPOS;
+    if (::GetScrollInfo(bar, SB_CTL, &info)) thumb = info.nTrackPos;
+  }
   int next = PanelScrollPosition(static_cast<int>(code), position, thumb, maximum,
                                  m_current->ScrollUnit());
   if (next == position) return;
@@ -557,7 +564,7 @@ LRESULT CChildView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HSCROLL:
     case WM_VSCROLL:
       if (m_strip && reinterpret_cast<HWND>(lParam) == m_strip->GetPanelScrollBar())
-        OnPanelScroll(LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
+        OnPanelScroll(LOWORD(wParam), HIWORD(wParam));
       return 0;
     case WM_KEYDOWN:
       if (OnKeyDown(static_cast<UINT>(wParam))) return 0;

@@ -238,25 +238,10 @@ void CTabStrip::OnScroll(WPARAM wParam, HWND control) {
   if (!control || control != m_panelScrollBar) return;
   HWND parent = ::GetParent(m_hWnd);
   if (!parent) return;
-  SCROLLINFO info{};
-  info.cbSize = sizeof info;
-  info.fMask = SIF_ALL;
-  ::GetScrollInfo(control, SB_CTL, &info);
-  if (code == SB_THUMBTRACK) {
-    // The view scrolls in line steps only: one per unit the thumb moved.
-    // The message carries 16 bits of the position; larger ranges need the
-    // tracking position itself.
-    int from = info.nPos;
-    int to = info.nMax <= 0xFFFF ? static_cast<int>(HIWORD(wParam)) : info.nTrackPos;
-    to = std::max(info.nMin, std::min(to, info.nMax));
-    int direction = to > from ? 1 : -1;
-    UINT step = direction > 0 ? SB_LINERIGHT : SB_LINELEFT;
-    for (int pos = from; pos != to && ::IsWindow(control); pos += direction) {
-      ::SendMessageA(parent, WM_HSCROLL, MAKEWPARAM(step, 1), reinterpret_cast<LPARAM>(control));
-      ::SetScrollPos(control, SB_CTL, pos + direction, TRUE);
-    }
-    return;
-  }
+  // While the thumb is dragged the cells follow it straight to its place:
+  // one message, one redraw, and the cells stand where the bar says (line
+  // steps per unit would move them a quarter cell per pixel of thumb).
+  if (code == SB_THUMBTRACK) code = SB_THUMBPOSITION;
   ::SendMessageA(parent, WM_HSCROLL, MAKEWPARAM(code, HIWORD(wParam)),
                  reinterpret_cast<LPARAM>(control));
 }

@@ -233,7 +233,7 @@ TEST_F(PanelScrollTest, DraggingTheThumbToTheEndShowsTheLastCellWhole) {
 // unit, and the scroll bar is moved back by one unit after each step, so the cells end a quarter
 // pitch less one pixel beyond the position the scroll bar shows; the final thumb position is
 // then equal to the scroll bar's and re-places nothing.
-TEST_F(PanelScrollTest, DISABLED_AfterAThumbDragTheCellsStandWhereTheScrollBarSays) {
+TEST_F(PanelScrollTest, AfterAThumbDragTheCellsStandWhereTheScrollBarSays) {
   HWND frame = StartBar(26);
   ASSERT_NE(frame, nullptr);
   HWND bar = ScrollBar(frame);
@@ -257,7 +257,7 @@ TEST_F(PanelScrollTest, DISABLED_AfterAThumbDragTheCellsStandWhereTheScrollBarSa
 // view reads them as a signed number, so a thumb let go beyond 32767 (a tab of some 1,400 small
 // cells) sends the panel back to the start. The message is the one the scroll bar sends when the
 // thumb is let go; a real drag that far takes minutes of line steps.
-TEST_F(PanelScrollTest, DISABLED_AThumbLetGoBeyond32767StaysThere) {
+TEST_F(PanelScrollTest, AThumbLetGoBeyond32767StaysThere) {
   HWND frame = StartBar(1, 2000);
   ASSERT_NE(frame, nullptr);
   HWND bar = ScrollBar(frame);
