@@ -10,6 +10,7 @@
 #include "bar/BarPaint.h"
 #include "bar/BtnPanel.h"
 #include "bar/FrameLink.h"
+#include "bar/ShellInfoReader.h"
 #include "bar/PanelScroll.h"
 #include "bar/RecentStrip.h"
 #include "bar/TabStrip.h"
@@ -573,6 +574,7 @@ LRESULT CChildView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (m_strip) ::SendMessageA(*m_strip, WM_TAB_PROGRESS, wParam, lParam);
       return 0;
     case WM_VIEW_LATE_START:
+      if (CShellInfoReader* reader = GetFrameShellInfoReader()) reader->Go();
       LoadCommonControls();
       UpdateToolTip();
       if (m_strip) m_strip->CreateLateControls();

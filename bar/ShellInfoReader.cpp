@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <map>
@@ -16,6 +17,7 @@ struct CShellInfoReader::Shared {
   // Only panels that asked and were not forgotten receive answers.
   std::map<HWND, std::vector<Answer>> answers;
   bool stop = false;
+  bool paused = false;
   std::atomic<HIMAGELIST> large{nullptr};
   std::atomic<HIMAGELIST> small{nullptr};
 };
@@ -46,12 +48,21 @@ CShellInfoReader::~CShellInfoReader() {
   }
 }
 
-bool CShellInfoReader::Start() {
+bool CShellInfoReader::Start(bool paused) {
   if (m_thread) return true;
+  m_shared->paused = paused;
   auto* reference = new std::shared_ptr<Shared>(m_shared);
   m_thread = ::CreateThread(nullptr, 0, ThreadMain, reference, 0, nullptr);
   if (!m_thread) delete reference;
   return m_thread != nullptr;
+}
+
+void CShellInfoReader::Go() {
+  {
+    std::lock_guard<std::mutex> guard(m_shared->lock);
+    m_shared->paused = false;
+  }
+  m_shared->wake.notify_all();
 }
 
 void CShellInfoReader::Ask(std::vector<Job> jobs) {
@@ -92,6 +103,18 @@ DWORD WINAPI CShellInfoReader::ThreadMain(void* parameter) {
   // stop anything with a system box.
   const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   ::SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, nullptr);
+  {
+    // Opening the image lists loads libraries, and the loader is shared with
+    // the window thread: wait until the bar is on screen.
+    std::unique_lock<std::mutex> guard(shared->lock);
+    shared->wake.wait_for(guard, std::chrono::seconds(1),
+                          [&] { return shared->stop || !shared->paused; });
+    if (shared->stop) {
+      guard.unlock();
+      if (SUCCEEDED(com)) ::CoUninitialize();
+      return 0;
+    }
+  }
   shared->large = OpenSystemImageList(true);
   shared->small = OpenSystemImageList(false);
   for (;;) {

@@ -39,8 +39,11 @@ class CShellInfoReader {
   CShellInfoReader& operator=(const CShellInfoReader&) = delete;
 
   // Starts the thread; false when it cannot be made (callers then read in
-  // their own thread).
-  bool Start();
+  // their own thread). A paused reader takes questions but asks the shell
+  // nothing until Go (or a second has passed): at start-up its work would
+  // only hold up the bar's first picture.
+  bool Start(bool paused = false);
+  void Go();
   // Queues the jobs ahead of older ones: the panel asking last is the one
   // being shown.
   void Ask(std::vector<Job> jobs);

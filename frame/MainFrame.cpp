@@ -92,9 +92,9 @@ int CMainFrame::OnCreate() {
 
   // Opening the system image lists and asking the shell about every button
   // takes longer than everything else at start-up: a thread of its own does
-  // it while the bar shows.
+  // it once the bar is on screen (the view tells it to go).
   m_shellReader = std::make_unique<CShellInfoReader>();
-  if (!m_shellReader->Start()) {
+  if (!m_shellReader->Start(true)) {
     m_shellReader.reset();
     m_largeImages = SystemImageList(true);
     m_smallImages = SystemImageList(false);

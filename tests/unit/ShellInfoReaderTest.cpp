@@ -161,3 +161,21 @@ TEST_F(ShellInfoReaderTest, APanelDestroyedWhileReadingLeavesNoAnswersBehind) {
   ::Sleep(200);
   EXPECT_TRUE(reader.TakeAnswers(window).empty());
 }
+
+TEST_F(ShellInfoReaderTest, APausedReaderAnswersOnlyOnceToldToGo) {
+  CShellInfoReader paused;
+  ASSERT_TRUE(paused.Start(true));
+  HWND window =
+      ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  paused.Ask({{window, 1, ThisProgram(), 0}});
+  ::Sleep(300);
+  EXPECT_TRUE(paused.TakeAnswers(window).empty());
+  paused.Go();
+  std::vector<CShellInfoReader::Answer> answers;
+  ASSERT_TRUE(PumpUntil([&] {
+    answers = paused.TakeAnswers(window);
+    return !answers.empty();
+  }));
+  EXPECT_EQ(1u, answers[0].serial);
+  ::DestroyWindow(window);
+}
