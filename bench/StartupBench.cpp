@@ -108,7 +108,7 @@ int main() {
   std::string minimal = bin + "kestrel_bench_minimal.exe";
 
   std::vector<double> bar, base, barMemory, baseMemory;
-  for (int round = 0; round < 5; ++round) {
+  for (int round = 0; round < 9; ++round) {
     std::ofstream(folder + "Kestrel.ini", std::ios::binary | std::ios::trunc) << Settings();
     Sample b = Measure(folder + "Kestrel.exe", folder, "KestrelBtnPanel");
     Sample m = Measure(minimal, bin, "KestrelBenchMinimal");
