@@ -38,6 +38,9 @@ int CWinApp::Run() {
     }
     BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
     if (got == 0 || got == -1) break;
+    // Controls send their notifications; a posted one comes from elsewhere
+    // and points at nothing of ours.
+    if (msg.message == WM_NOTIFY) continue;
     if (!PreTranslateMessage(&msg)) {
       ::TranslateMessage(&msg);
       ::DispatchMessageA(&msg);

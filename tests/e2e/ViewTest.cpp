@@ -217,6 +217,23 @@ TEST_F(ViewTest, OptionsThatChangeBorderYFitTheFrameAgainAndEachMenuOpensItsPage
   EXPECT_NE(std::string::npos, folder_.ReadIni().find("BorderY=15"));
 }
 
+TEST_F(ViewTest, NotificationsFromAnotherProgramAreIgnored) {
+  HWND frame = StartBar("", ThreeTabs());
+  ASSERT_NE(frame, nullptr);
+  // Their pointers lead nowhere in the bar's memory: sent or posted, to the
+  // frame, the view or a panel, none may be read.
+  std::vector<HWND> targets{frame, Children(frame, "KestrelView").at(0),
+                            VisiblePanels(frame).at(0)};
+  for (HWND target : targets) {
+    for (LPARAM bogus : {LPARAM(0x10), LPARAM(0x7FFF0000), LPARAM(-1)}) {
+      SendWithTimeout(target, WM_NOTIFY, 1000, bogus, 2000);
+      Post(target, WM_NOTIFY, 19000, bogus);
+    }
+  }
+  EXPECT_TRUE(SendWithTimeout(frame, WM_NULL, 0, 0, 3000)) << "the bar does not answer";
+  ASSERT_TRUE(bar_.CloseFrame());
+}
+
 TEST_F(ViewTest, HostileSettingsStillOpenAUsableBar) {
   std::string blanks = "[Order]\r\n1=1\r\n[Tab1]\r\nNo=10000\r\nDesc=Huge\r\n";
   // Ten thousand real buttons: their icons are still being read while the
