@@ -5,7 +5,6 @@
 #include "bar/BtnItem.h"
 #include "bar/BtnPanel.h"
 #include "bar/CellGeometry.h"
-#include "bar/FrameLink.h"
 #include "bar/TabLayout.h"
 #include "bar/TabStrip.h"
 #include "kestrel_res.h"
@@ -71,14 +70,6 @@ RECT ScreenClient(HWND window) {
   return r;
 }
 
-RECT FrameRect(HWND owner) {
-  HWND frame = GetFrameWindow();
-  if (!frame) frame = ::GetAncestor(owner, GA_ROOT);
-  RECT r{};
-  if (frame) ::GetWindowRect(frame, &r);
-  return r;
-}
-
 HCURSOR CursorFor(int mode) {
   return LoadModeCursor(mode == celltarget::kCopy   ? IDC_MODE_COPY
                         : mode == celltarget::kSwap ? IDC_MODE_SWAP
@@ -88,7 +79,7 @@ HCURSOR CursorFor(int mode) {
 
 CBtnDragTracker::CBtnDragTracker(CBtnPanel& panel, int mode, int source, DWORD style, int borderX)
     : CDragTracker(panel.GetSafeHwnd(), source, tablayout::OrientationFromStyle(style),
-                   ScreenClient(panel.GetSafeHwnd()), FrameRect(panel.GetSafeHwnd()),
+                   ScreenClient(panel.GetSafeHwnd()), FrameWindowRect(panel.GetSafeHwnd()),
                    CursorFor(mode)),
       m_panel(panel),
       m_mode(mode) {

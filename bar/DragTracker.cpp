@@ -1,5 +1,6 @@
 #include "bar/DragTracker.h"
 
+#include "bar/FrameLink.h"
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
 #include "kestrel_res.h"
@@ -212,4 +213,12 @@ LRESULT CDragTracker::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return Default(message, wParam, lParam);
+}
+
+RECT FrameWindowRect(HWND owner) {
+  HWND frame = GetFrameWindow();
+  if (!frame) frame = ::GetAncestor(owner, GA_ROOT);
+  RECT r{};
+  if (frame) ::GetWindowRect(frame, &r);
+  return r;
 }

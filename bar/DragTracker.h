@@ -100,3 +100,6 @@ class CDragTracker : public CSubclassWnd {
 
 // The cursor resource of a mode (move, copy, swap, or the no-target cursor).
 HCURSOR LoadModeCursor(UINT id);
+// The bar's window rectangle in screen coordinates: the main frame's, or the
+// top-level window of owner where there is no frame (tests).
+RECT FrameWindowRect(HWND owner);

@@ -186,16 +186,7 @@ void CRecentStrip::ActivateTooltip(bool active) {
 }
 
 void CRecentStrip::RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (!m_tooltip) return;
-  MSG msg{};
-  msg.hwnd = m_hWnd;
-  msg.message = message;
-  msg.wParam = wParam;
-  msg.lParam = lParam;
-  msg.time = static_cast<DWORD>(::GetMessageTime());
-  DWORD pos = ::GetMessagePos();
-  msg.pt = POINT{static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))};
-  ::SendMessageA(m_tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+  RelayToToolTip(m_tooltip, m_hWnd, message, wParam, lParam);
 }
 
 LRESULT CRecentStrip::OnNotify(const NMHDR& header, LPARAM lParam) {

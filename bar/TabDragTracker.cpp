@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "bar/FrameLink.h"
 #include "bar/TabStrip.h"
 #include "kestrel_res.h"
 
@@ -31,19 +30,11 @@ RECT TabArea(const CTabStrip& strip) {
   ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
   return area;
 }
-
-RECT FrameRect(HWND owner) {
-  HWND frame = GetFrameWindow();
-  if (!frame) frame = ::GetAncestor(owner, GA_ROOT);
-  RECT r{};
-  if (frame) ::GetWindowRect(frame, &r);
-  return r;
-}
 }  // namespace
 
 CTabDragTracker::CTabDragTracker(CTabStrip& strip, int mode, int source)
     : CDragTracker(strip.GetSafeHwnd(), source, strip.GetOrientation(), TabArea(strip),
-                   FrameRect(strip.GetSafeHwnd()),
+                   FrameWindowRect(strip.GetSafeHwnd()),
                    LoadModeCursor(mode == tabtarget::kCopy ? IDC_MODE_COPY : IDC_MODE_MOVE)),
       m_strip(strip),
       m_mode(mode) {}

@@ -489,16 +489,7 @@ void CTabStrip::UpdateTooltip(POINT point) {
 }
 
 void CTabStrip::RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (!m_tooltip) return;
-  MSG msg{};
-  msg.hwnd = m_hWnd;
-  msg.message = message;
-  msg.wParam = wParam;
-  msg.lParam = lParam;
-  msg.time = static_cast<DWORD>(::GetMessageTime());
-  DWORD pos = ::GetMessagePos();
-  msg.pt = POINT{static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))};
-  ::SendMessageA(m_tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+  RelayToToolTip(m_tooltip, m_hWnd, message, wParam, lParam);
 }
 
 // ---- idle and progress ----
