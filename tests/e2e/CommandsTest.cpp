@@ -63,13 +63,6 @@ POINT TabCentre(HWND strip, const std::vector<std::string>& names, size_t index)
   return POINT{r.left + centre, r.top + thickness / 2};
 }
 
-// The popup menu window process pid shows, if any.
-HWND OpenMenuOf(DWORD pid) {
-  for (HWND w : FindTopLevelWindows(pid, "#32768", nullptr))
-    if (::IsWindowVisible(w)) return w;
-  return nullptr;
-}
-
 class CommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -32,12 +32,6 @@ HWND FirstChild(HWND parent, const char* className, bool visibleOnly = false) {
   return nullptr;
 }
 
-HWND OpenMenuOf(DWORD pid) {
-  for (HWND w : FindTopLevelWindows(pid, "#32768", nullptr))
-    if (::IsWindowVisible(w)) return w;
-  return nullptr;
-}
-
 // The centre of tab index of a horizontal strip: after the arrows and a gap of 2, each tab its
 // text width (menu font sized to the strip) + 20 long, overlapping by 8.
 POINT TabCentre(HWND strip, const std::vector<std::string>& names, size_t index) {

@@ -21,12 +21,6 @@ HWND FirstChild(HWND parent, const char* className, bool visibleOnly = false) {
   return nullptr;
 }
 
-HWND OpenMenuOf(DWORD pid) {
-  for (HWND w : FindTopLevelWindows(pid, "#32768", nullptr))
-    if (::IsWindowVisible(w)) return w;
-  return nullptr;
-}
-
 int Width(HWND window) {
   RECT r = WindowRectOf(window);
   return r.right - r.left;

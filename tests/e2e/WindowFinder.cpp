@@ -112,6 +112,12 @@ std::vector<HWND> FindTopLevelWindows(DWORD pid, const char* className, const ch
   return search.found;
 }
 
+HWND OpenMenuOf(DWORD pid) {
+  for (HWND w : FindTopLevelWindows(pid, "#32768", nullptr))
+    if (::IsWindowVisible(w)) return w;
+  return nullptr;
+}
+
 HWND WaitForTopLevelWindow(DWORD pid, const char* className, const char* title, DWORD timeoutMs,
                            HANDLE process) {
   DWORD start = ::GetTickCount();

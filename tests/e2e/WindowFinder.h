@@ -12,6 +12,8 @@ namespace e2e {
 // Visible or hidden top-level windows of process pid (0: any process) whose class and title
 // match; a null class or title matches any.
 std::vector<HWND> FindTopLevelWindows(DWORD pid, const char* className, const char* title);
+// The popup menu window process pid shows, if any.
+HWND OpenMenuOf(DWORD pid);
 
 // Polls until such a window exists; gives up early when process (if given) ends.
 HWND WaitForTopLevelWindow(DWORD pid, const char* className, const char* title, DWORD timeoutMs,
