@@ -3,11 +3,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "core/StyleWord.h"
+
 // The options the bar is laid out and painted with, as the frame holds them
 // (its running style word, the button font, the border copies, the system
 // image lists). Without a frame the option defaults apply.
 struct BarLook {
-  DWORD style = 0x82DC;
+  DWORD style = style::kDefault;
   int fontHeight = 10;   // 0 when text is not shown
   HFONT font = nullptr;  // borrowed; none means the stock GUI font
   int btnTxtWidth = 8;
@@ -22,7 +24,7 @@ struct BarLook {
 
   // The frame's current options, or the defaults when there is no frame.
   static BarLook Current();
-  HIMAGELIST ImagesForStyle() const { return (style & 0x200) ? largeImages : smallImages; }
+  HIMAGELIST ImagesForStyle() const { return (style & style::kLargeIcons) ? largeImages : smallImages; }
   HFONT FontOrStock() const {
     return font ? font : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
   }

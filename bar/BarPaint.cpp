@@ -3,15 +3,10 @@
 #include "bar/BtnItem.h"
 #include "bar/CellGeometry.h"
 #include "core/CommonControls.h"
+#include "core/StyleWord.h"
 #include "framework/GdiObject.h"
 
 namespace {
-const DWORD kShowText = 0x80;
-const DWORD kFlatButtons = 0x800;
-const DWORD kThinButtons = 0x1000;
-const DWORD kThinFrame = 0x2000;
-const DWORD kFlatFrame = 0x4000;
-const DWORD kTabColorButtons = 0x200000;
 
 void FillSolid(HDC dc, const RECT& r, COLORREF color) {
   // ExtTextOut with an opaque rectangle fills without making a brush.
@@ -36,7 +31,7 @@ COLORREF ResolveColor(uint32_t value, COLORREF fallback) {
   return fallback;
 }
 
-int PressOffset(DWORD style) { return (style & (kThinButtons | kFlatButtons)) ? 1 : 2; }
+int PressOffset(DWORD style) { return (style & (style::kThinButtons | style::kFlatButtons)) ? 1 : 2; }
 
 void PaintCell(HDC dc, const CBtnItem& item, const RECT& r, bool pressed, bool hovered,
                const CellPaintContext& context) {
@@ -46,18 +41,18 @@ void PaintCell(HDC dc, const CBtnItem& item, const RECT& r, bool pressed, bool h
     return;
   }
   const DWORD style = context.style;
-  COLORREF face = (style & kTabColorButtons) ? context.tabColor : ::GetSysColor(COLOR_BTNFACE);
+  COLORREF face = (style & style::kTabColorButtons) ? context.tabColor : ::GetSysColor(COLOR_BTNFACE);
   FillSolid(dc, r, ResolveColor(bkValue, face));
 
   RECT edge = r;
-  if (style & kThinButtons) {
+  if (style & style::kThinButtons) {
     int light = pressed ? GRAY_BRUSH : WHITE_BRUSH;
     int dark = pressed ? WHITE_BRUSH : GRAY_BRUSH;
     Line(dc, r.left, r.top, r.right, r.top + 1, light);
     Line(dc, r.left, r.top, r.left + 1, r.bottom, light);
     Line(dc, r.right - 1, r.top, r.right, r.bottom, dark);
     Line(dc, r.left, r.bottom - 1, r.right, r.bottom, dark);
-  } else if (style & kFlatButtons) {
+  } else if (style & style::kFlatButtons) {
     if (pressed)
       ::DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
     else if (hovered)
@@ -75,11 +70,11 @@ void PaintCell(HDC dc, const CBtnItem& item, const RECT& r, bool pressed, bool h
     DrawListImage(context.images, item.m_imageIndex, dc, icon.left, icon.top, ILD_TRANSPARENT);
   }
 
-  if ((style & kShowText) && !item.m_text.empty()) {
+  if ((style & style::kShowText) && !item.m_text.empty()) {
     RECT text = Offset(item.m_textRect, r.left + p, r.top);
     const uint32_t textValue = item.m_data ? item.m_data->m_textColor : kDefaultColor;
     COLORREF defaultText =
-        (style & kTabColorButtons) ? context.tabTextColor : ::GetSysColor(COLOR_BTNTEXT);
+        (style & style::kTabColorButtons) ? context.tabTextColor : ::GetSysColor(COLOR_BTNTEXT);
     int oldMode = ::SetBkMode(dc, TRANSPARENT);
     COLORREF oldColor = ::SetTextColor(dc, ResolveColor(textValue, defaultText));
     CSelectObject font(
@@ -103,12 +98,12 @@ void PaintViewFrame(HDC dc, const RECT& client, DWORD style, int tabThickness, i
     r.bottom -= tabThickness;
   if (r.right <= r.left || r.bottom <= r.top) return;
 
-  if (style & kFlatFrame) {
+  if (style & style::kFlatFrame) {
     ::DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_FLAT);
     return;
   }
   ::DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH);
-  if (style & kThinFrame) return;
+  if (style & style::kThinFrame) return;
   const int along = frmBorderX - 2;
   const int across = frmBorderY - 2;
   if (IsVerticalStyle(style))

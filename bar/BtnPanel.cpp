@@ -104,7 +104,7 @@ LRESULT CBtnPanel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DROPFILES:
       OnDropFiles(reinterpret_cast<HDROP>(wParam));
       return 0;
-    case WM_PANEL_REFRESH:
+    case WM_SHELL_CHANGED:
       RefreshAll();
       return 1;
     case WM_SHELL_INFO_READ:

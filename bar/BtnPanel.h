@@ -10,19 +10,15 @@
 #include "bar/BarLook.h"
 #include "bar/BtnItem.h"
 #include "bar/CellGeometry.h"
+#include "core/BarMessages.h"
 #include "framework/Wnd.h"
 
 class CTabData;
 class CSubclassWnd;
 class CBtnDragTracker;
 
-// Messages the panel sends its parent (the view) while it builds the items of
-// a tab of more than five cells: wParam 0 with lParam = count before the
-// first item, 1 after each item, 2 at the end.
-const UINT WM_PANEL_BUILD_PROGRESS = WM_APP + 0x61;
-// The frame relays the shell's change notifications to every descendant; the
-// panel then re-reads its icons and names.
-const UINT WM_PANEL_REFRESH = WM_APP + 3;
+// The panel reports the building of a tab of more than five cells to its parent (the view)
+// with WM_BUILD_PROGRESS.
 
 // Notification codes the panel sends its parent in WM_NOTIFY.
 namespace btnpanel {

@@ -12,12 +12,12 @@ void CBtnPanel::ReadAllItems(bool report) {
   if (!reader) {
     HWND parent = m_hWnd ? ::GetParent(m_hWnd) : nullptr;
     const size_t count = m_items.size();
-    if (report) ::SendMessageA(parent, WM_PANEL_BUILD_PROGRESS, 0, static_cast<LPARAM>(count));
+    if (report) ::SendMessageA(parent, WM_BUILD_PROGRESS, 0, static_cast<LPARAM>(count));
     for (size_t i = 0; i < count; ++i) {
       ReadItem(i);
-      if (report) ::SendMessageA(parent, WM_PANEL_BUILD_PROGRESS, 1, 0);
+      if (report) ::SendMessageA(parent, WM_BUILD_PROGRESS, 1, 0);
     }
-    if (report) ::SendMessageA(parent, WM_PANEL_BUILD_PROGRESS, 2, 0);
+    if (report) ::SendMessageA(parent, WM_BUILD_PROGRESS, 2, 0);
     return;
   }
 
@@ -51,7 +51,7 @@ void CBtnPanel::SettlePending() {
   m_progressTotal = 0;
   if (!m_reportingProgress) return;
   m_reportingProgress = false;
-  ::SendMessageA(::GetParent(m_hWnd), WM_PANEL_BUILD_PROGRESS, 2, 0);
+  ::SendMessageA(::GetParent(m_hWnd), WM_BUILD_PROGRESS, 2, 0);
 }
 
 void CBtnPanel::OnShellInfoRead() {
@@ -62,13 +62,13 @@ void CBtnPanel::OnShellInfoRead() {
   HWND parent = ::GetParent(m_hWnd);
   if (m_progressTotal > 0) {
     m_reportingProgress = true;
-    ::SendMessageA(parent, WM_PANEL_BUILD_PROGRESS, 0, m_progressTotal);
+    ::SendMessageA(parent, WM_BUILD_PROGRESS, 0, m_progressTotal);
     m_progressTotal = 0;
   }
   const size_t count = m_items.size();
   size_t first = count, last = 0;
   for (auto& answer : answers) {
-    if (m_reportingProgress) ::SendMessageA(parent, WM_PANEL_BUILD_PROGRESS, 1, 0);
+    if (m_reportingProgress) ::SendMessageA(parent, WM_BUILD_PROGRESS, 1, 0);
     // Cells may have moved since the question: find the item by its number.
     for (size_t step = 0; step < count; ++step) {
       const size_t i = (m_answerCursor + step) % count;

@@ -2,20 +2,15 @@
 
 #include <algorithm>
 
+#include "core/StyleWord.h"
 #include "framework/GdiObject.h"
-
-namespace {
-const DWORD kTextOverIcon = 0x20;
-const DWORD kShowText = 0x80;
-const DWORD kLargeIcons = 0x200;
-}  // namespace
 
 ButtonCell CellGeometryFor(DWORD style, SIZE icon, SIZE letterW, int textWidthInW) {
   ButtonCell cell;
-  const int large = (style & kLargeIcons) ? 1 : 0;
+  const int large = (style & style::kLargeIcons) ? 1 : 0;
   const int pad = 4 + 2 * large;
   const int inset = 2 + large;
-  cell.showText = (style & kShowText) != 0 && letterW.cy > 0;
+  cell.showText = (style & style::kShowText) != 0 && letterW.cy > 0;
   if (!cell.showText) {
     cell.size = {pad + icon.cx, pad + icon.cy};
     cell.icon = {inset, inset, inset + icon.cx, inset + icon.cy};
@@ -29,7 +24,7 @@ ButtonCell CellGeometryFor(DWORD style, SIZE icon, SIZE letterW, int textWidthIn
   cell.size.cx = pad + std::max(textWidth, static_cast<int>(icon.cx));
   const int iconX = static_cast<int>(cell.size.cx / 2 - icon.cx / 2);
   cell.icon = {iconX, inset, iconX + icon.cx, inset + icon.cy};
-  if (style & kTextOverIcon) {
+  if (style & style::kTextOverIcon) {
     cell.size.cy = pad + icon.cy;
     cell.text = {inset, cell.icon.bottom - textHeight, cell.size.cx - inset, cell.icon.bottom};
   } else {
@@ -41,11 +36,11 @@ ButtonCell CellGeometryFor(DWORD style, SIZE icon, SIZE letterW, int textWidthIn
 }
 
 ButtonCell CellGeometry(DWORD style, int fontHeight, HFONT font, int textWidthInW) {
-  SIZE icon = (style & kLargeIcons)
+  SIZE icon = (style & style::kLargeIcons)
                   ? SIZE{::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON)}
                   : SIZE{::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON)};
   SIZE letterW{0, 0};
-  if ((style & kShowText) && fontHeight != 0) {
+  if ((style & style::kShowText) && fontHeight != 0) {
     HDC dc = ::GetDC(nullptr);
     if (dc) {
       RECT r{0, 0, 0, 0};

@@ -20,28 +20,15 @@
 #include "core/Launcher.h"
 #include "core/PlumageLibrary.h"
 #include "core/Profile.h"
+#include "core/StyleWord.h"
 #include "frame/MainFrame.h"
 #include "framework/WinApp.h"
 
 const char CChildView::kClassName[] = "KestrelView";
 
 namespace {
-const DWORD kVertical = 0x10000 | 0x20000;
-const DWORD kSaveLastTab = 0x10;
-const DWORD kToolTips = 0x40;
-const DWORD kShowText = 0x80;
-const DWORD kLargeIcons = 0x200;
-const DWORD kAnimate = 0x400;
-const DWORD kThinButtons = 0x800 | 0x1000;
-const DWORD kViewEdge = 0x2000 | 0x4000;
-const DWORD kFlatView = 0x4000;
-const DWORD kAutoTabWidth = 0x8000;
-const DWORD kTabColourButtons = 0x200000;
-const DWORD kTopmost = 0x8;
-const DWORD kDesktopBar = 0x40000000;
-
 DWORD StyleWord() { return BarLook::Current().style; }
-bool IsVertical(DWORD style) { return (style & kVertical) != 0; }
+bool IsVertical(DWORD style) { return (style & style::kVertical) != 0; }
 
 // Lets pending messages through during an animation; false when the
 // application is ending (the quit is posted again for the main loop).
@@ -59,9 +46,6 @@ bool PumpMessages() {
 }
 
 bool Changed(const char* key) { return g_barOptions.ChangedSince(key); }
-
-// Posted to itself at creation: what may wait until the bar is on screen.
-const UINT WM_VIEW_LATE_START = WM_APP + 0x63;
 
 const char kRecentSection[] = "RecentUsed";
 const char kRecentKey[] = "Btn%d";
@@ -87,7 +71,7 @@ BOOL CChildView::Create(HWND frame, UINT id, DWORD style) {
     return FALSE;
   // No border of its own; the client edge unless the view frame is flat.
   style = (style & ~WS_BORDER) | WS_CLIPCHILDREN;
-  DWORD exStyle = (StyleWord() & kFlatView) ? 0 : WS_EX_CLIENTEDGE;
+  DWORD exStyle = (StyleWord() & style::kFlatFrame) ? 0 : WS_EX_CLIENTEDGE;
   return CreateEx(exStyle, kClassName, "", style, RECT{0, 0, 0, 0}, frame, id);
 }
 
@@ -98,7 +82,7 @@ int CChildView::StripThickness() const {
 void CChildView::ApplyTabTextOptions(bool withShare) {
   DWORD style = StyleWord();
   int draw = g_barOptions.GetInt("TabTxtDraw", 0x8001);
-  int mode = (style & kAutoTabWidth) ? 0 : draw == 2 ? 18 : draw == 0 ? 10 : 6;
+  int mode = (style & style::kAutoTabWidth) ? 0 : draw == 2 ? 18 : draw == 0 ? 10 : 6;
   double share = withShare ? g_barOptions.GetInt("TabScrW", 40) * 0.01 : 0.0;
   m_strip->SetTextOptions(share, mode, g_barOptions.GetInt("TabTxtWidth", 6), true);
 }
@@ -133,7 +117,7 @@ int CChildView::OnCreate() {
 
 void CChildView::OnDestroy() {
   DWORD style = StyleWord();
-  if ((style & kSaveLastTab) && g_tabList.GetCurrentTab())
+  if ((style & style::kSaveLastTab) && g_tabList.GetCurrentTab())
     g_barOptions.SetString("LastActiveTab", g_tabList.GetCurrentTab()->m_name.c_str());
   if (m_strip) g_barOptions.SetInt("TabScrW", static_cast<int>(m_strip->SplitterShare() * 100));
   m_current = nullptr;
@@ -145,7 +129,7 @@ void CChildView::OnDestroy() {
 }
 
 void CChildView::UpdateToolTip() {
-  bool wanted = (StyleWord() & kToolTips) != 0;
+  bool wanted = (StyleWord() & style::kToolTips) != 0;
   if (wanted && !m_toolTip && LoadCommonControls()) {
     m_toolTip =
         ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
@@ -218,7 +202,7 @@ CBtnPanel* CChildView::ShowTabPanel(int index) {
   LayOut();
   FitFrame(false);
   AttachToolTip(*m_current);
-  if (look.style & kAnimate) SlideIn(*m_current);
+  if (look.style & style::kAnimate) SlideIn(*m_current);
   return m_current;
 }
 
@@ -359,7 +343,7 @@ void CChildView::FitFrame(bool animate) {
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   };
   if (!animate && across == needed) return;
-  if (animate && (look.style & kAnimate)) {
+  if (animate && (look.style & style::kAnimate)) {
     int step = std::max(1, (needed - t) / 20);
     for (int size = t; size < needed && ::IsWindow(frame); size += step) {
       setAcross(size);
@@ -382,12 +366,12 @@ void CChildView::ApplyOptions(DWORD oldStyle) {
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   };
   BarLook look = BarLook::Current();
-  if ((changed & kAutoTabWidth) || Changed("TabTxtDraw") || Changed("TabTxtWidth"))
+  if ((changed & style::kAutoTabWidth) || Changed("TabTxtDraw") || Changed("TabTxtWidth"))
     ApplyTabTextOptions(false);
-  if (changed & kToolTips) UpdateToolTip();
-  if ((changed & kViewEdge) || Changed("FrmBorderX") || Changed("FrmBorderY")) {
+  if (changed & style::kToolTips) UpdateToolTip();
+  if ((changed & style::kFrameEdges) || Changed("FrmBorderX") || Changed("FrmBorderY")) {
     LONG_PTR ex = ::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE);
-    ex = (style & kFlatView) ? (ex & ~WS_EX_CLIENTEDGE) : (ex | WS_EX_CLIENTEDGE);
+    ex = (style & style::kFlatFrame) ? (ex & ~WS_EX_CLIENTEDGE) : (ex | WS_EX_CLIENTEDGE);
     ::SetWindowLongPtrA(m_hWnd, GWL_EXSTYLE, ex);
     ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -396,7 +380,7 @@ void CChildView::ApplyOptions(DWORD oldStyle) {
     FitFrame(false);
     redrawFrame();
   }
-  if ((changed & (kShowText | kLargeIcons | kThinButtons)) || Changed("TxtFontHeight") ||
+  if ((changed & (style::kShowText | style::kLargeIcons | style::kButtonEdges)) || Changed("TxtFontHeight") ||
       Changed("BtnTxtDraw") || Changed("BorderX") || Changed("BorderY") || Changed("BtnTxtWidth")) {
     for (auto& panel : m_panels) {
       if (!panel || panel.get() == m_current) continue;
@@ -412,15 +396,15 @@ void CChildView::ApplyOptions(DWORD oldStyle) {
     FitFrame(false);
     redrawFrame();
   }
-  if ((changed & kTabColourButtons) && m_current) ::InvalidateRect(*m_current, nullptr, TRUE);
-  if ((changed & kTopmost) && frame)
-    ::SetWindowPos(frame, (style & kTopmost) ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+  if ((changed & style::kTabColorButtons) && m_current) ::InvalidateRect(*m_current, nullptr, TRUE);
+  if ((changed & style::kTopmost) && frame)
+    ::SetWindowPos(frame, (style & style::kTopmost) ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  if (changed & kDesktopBar) {
+  if (changed & style::kDesktopBar) {
     m_fitted = false;
     FitFrame(false);
   }
-  if ((changed & kVertical) || Changed("TabHightAdj")) {
+  if ((changed & style::kVertical) || Changed("TabHightAdj")) {
     int t = StripThickness();
     RECT client;
     GetClientRect(&client);
@@ -570,8 +554,8 @@ LRESULT CChildView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KEYDOWN:
       if (OnKeyDown(static_cast<UINT>(wParam))) return 0;
       break;
-    case WM_PANEL_BUILD_PROGRESS:
-      if (m_strip) ::SendMessageA(*m_strip, WM_TAB_PROGRESS, wParam, lParam);
+    case WM_BUILD_PROGRESS:
+      if (m_strip) ::SendMessageA(*m_strip, WM_BUILD_PROGRESS, wParam, lParam);
       return 0;
     case WM_VIEW_LATE_START:
       if (CShellInfoReader* reader = GetFrameShellInfoReader()) reader->Go();
@@ -585,7 +569,7 @@ LRESULT CChildView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         recent->Load(kRecentSection, kRecentKey, g_barOptions.GetInt("RctNo", 3));
       }
       return 0;
-    case WM_APP + 1:
+    case WM_VIEW_OPTIONS_CHANGED:
       ApplyOptions(static_cast<DWORD>(wParam));
       return 0;
     case WM_RUN_TAB:

@@ -254,7 +254,7 @@ LRESULT CRecentStrip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         m_pinned = m_expanded;
       }
       return 0;
-    case WM_RECENT_REFRESH:
+    case WM_SHELL_CHANGED:
       OnRefresh();
       return 1;
     default:

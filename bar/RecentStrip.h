@@ -7,15 +7,12 @@
 #include <string>
 
 #include "bar/RecentList.h"
+#include "core/BarMessages.h"
 #include "framework/Wnd.h"
 
 class CTabStrip;
 class CSubclassWnd;
 
-// The tab strip posts this at idle time when there is room to keep the strip open.
-const UINT WM_RECENT_PIN = WM_APP + 100;
-// Icons or file associations changed (the frame passes it to every child window).
-const UINT WM_RECENT_REFRESH = WM_APP + 3;
 
 // The recently used strip: a child of the tab strip that shows a 3-pixel handle at the end of
 // the tab area and, when the mouse touches it, slides out over the tabs with one small icon per

@@ -9,9 +9,8 @@
 #include <vector>
 
 #include "bar/BtnItem.h"
+#include "core/BarMessages.h"
 
-// Posted to a panel when answers for it are waiting; no parameters.
-const UINT WM_SHELL_INFO_READ = WM_APP + 0x62;
 
 // Reads what the shell says of button targets on a thread of its own. The
 // shell's first look-up opens the system image lists, and every look-up may

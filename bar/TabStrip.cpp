@@ -11,10 +11,9 @@
 #include "bar/RecentStrip.h"
 #include "core/CommonControls.h"
 #include "core/Globals.h"
+#include "core/StyleWord.h"
 
 namespace {
-const DWORD kDefaultStyle = 0x82DC;
-const DWORD kAnimateStyle = 0x400;
 // Fixed tab widths beyond this many characters show nothing more; values
 // of 0 or less would make tabs shorter than their own slanted sides.
 const int kMaxFixedChars = 1000;
@@ -24,7 +23,7 @@ BarLook FrameLook() {
   BarLook look;
   if (!ReadFrameLook(look)) {
     // No frame (a test): the settings file's values.
-    look.style = static_cast<DWORD>(g_barOptions.GetInt("Style", static_cast<int>(kDefaultStyle)));
+    look.style = static_cast<DWORD>(g_barOptions.GetInt("Style", static_cast<int>(style::kDefault)));
     look.tabHightAdj = g_barOptions.GetInt("TabHightAdj", 0);
   }
   return look;
@@ -137,7 +136,7 @@ void CTabStrip::EnsureVisible(int index) {
   int target = tablayout::EnsureVisibleOffset(nearEdge, farEdge, m_scrollOffset, m_maxScroll,
                                               m_placement.tabStart, m_placement.tabEnd);
   if (target == m_scrollOffset) return;
-  if (StyleWord() & kAnimateStyle) {
+  if (StyleWord() & style::kAnimate) {
     int step = std::abs(target - m_scrollOffset) / 20;
     if (step != 0) {
       while (std::abs(target - m_scrollOffset) > step) {

@@ -12,6 +12,7 @@
 #include "bar/TabDragTracker.h"
 #include "bar/TabItem.h"
 #include "bar/TabLayout.h"
+#include "core/BarMessages.h"
 #include "framework/CmdUI.h"
 #include "framework/GdiObject.h"
 #include "framework/Wnd.h"
@@ -42,9 +43,7 @@ struct NMTABSTRIP {
   void* item;  // the recently-used strip's item, for its codes
 };
 
-// The view forwards the panel's progress reports here (wParam 0: start with
-// lParam steps, 1: step, 2: remove).
-const UINT WM_TAB_PROGRESS = WM_APP + 0x61;
+// The view forwards the panel's WM_BUILD_PROGRESS reports here; the strip shows them.
 
 // The strip of tabs along one edge of the bar view, with the arrows that
 // scroll the tabs, the panel's scroll bar, the slot of the recently-used

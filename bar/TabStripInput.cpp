@@ -10,6 +10,7 @@
 #include "bar/FrameLink.h"
 #include "bar/RecentStrip.h"
 #include "core/Globals.h"
+#include "core/StyleWord.h"
 
 namespace {
 bool IsProtected() { return g_barOptions.GetInt("Protects", 0) == 1; }
@@ -62,7 +63,7 @@ LRESULT CTabStrip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_IDLEUPDATECMDUI:
       OnIdleUpdate();
       return 0;
-    case WM_TAB_PROGRESS:
+    case WM_BUILD_PROGRESS:
       OnProgress(wParam, lParam);
       return 0;
     default:
@@ -73,7 +74,7 @@ LRESULT CTabStrip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 int CTabStrip::OnCreate() {
   m_orientation =
-      tablayout::OrientationFromStyle(static_cast<DWORD>(g_barOptions.GetInt("Style", 0x82DC)));
+      tablayout::OrientationFromStyle(static_cast<DWORD>(g_barOptions.GetInt("Style", style::kDefault)));
   CreateFonts();
   CreateScrollBars();
   m_recent = std::make_unique<CRecentStrip>(*this);

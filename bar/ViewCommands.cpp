@@ -18,14 +18,11 @@
 #include "core/Globals.h"
 #include "core/Launcher.h"
 #include "core/LauncherCommands.h"
+#include "core/StyleWord.h"
 #include "frame/IconMenu.h"
 #include "framework/CmdUI.h"
 #include "framework/WinApp.h"
 #include "kestrel_res.h"
-
-namespace {
-const DWORD kVertical = 0x10000 | 0x20000;
-}  // namespace
 
 // ---- the launcher's host ----
 
@@ -300,7 +297,7 @@ bool CChildView::OnTabCommand(UINT id) {
     case ID_TAB_RENAME: {
       if (!m_strip || m_strip->GetSelected() < 0) return true;
       // A vertical strip has no room to edit a name in place.
-      if (GetStyleWord() & kVertical)
+      if (GetStyleWord() & style::kVertical)
         m_launcher->TabOrder();
       else
         m_strip->BeginRename(m_strip->GetSelected());

@@ -1,18 +1,17 @@
 #include "bar/ViewLayout.h"
+#include "core/StyleWord.h"
 
 namespace {
-const DWORD kVerticalLeft = 0x10000;
-const DWORD kVerticalRight = 0x20000;
 
 RECT At(int x, int y, int width, int height) { return RECT{x, y, x + width, y + height}; }
 }  // namespace
 
 ViewLayout ComputeViewLayout(int cx, int cy, DWORD style, int t, int frmBorderX, int frmBorderY) {
   ViewLayout layout{};
-  if (style & kVerticalLeft) {
+  if (style & style::kVerticalLeft) {
     layout.strip = At(cx - t, 0, t, cy);
     layout.panel = At(frmBorderY, frmBorderX, cx - 2 * frmBorderY - t, cy - 2 * frmBorderX);
-  } else if (style & kVerticalRight) {
+  } else if (style & style::kVerticalRight) {
     layout.strip = At(0, 0, t, cy);
     layout.panel = At(frmBorderY + t, frmBorderX, cx - 2 * frmBorderY - t, cy - 2 * frmBorderX);
   } else {

@@ -9,13 +9,12 @@
 #include "core/ErrorText.h"
 #include "core/Globals.h"
 #include "core/ProgramFolder.h"
+#include "core/StyleWord.h"
 #include "core/WinPos.h"
 #include "frame/MainFrame.h"
 
 namespace {
 const char kCommon[] = "Common";
-const DWORD kDefaultStyle = 33500;
-const DWORD kVerticalBits = 0x10000 | 0x20000;
 const int kLayoutVersion = 10;
 }  // namespace
 
@@ -59,8 +58,8 @@ BOOL CKestrelApp::InitInstance() {
 
 RECT CKestrelApp::DefaultFrameRect() const {
   RECT rect{};
-  DWORD style = static_cast<DWORD>(g_barOptions.GetInt("Style", kDefaultStyle));
-  if (style & kVerticalBits) {
+  DWORD style = static_cast<DWORD>(g_barOptions.GetInt("Style", style::kDefault));
+  if (style & style::kVertical) {
     rect.bottom = ::GetSystemMetrics(SM_CYSCREEN);
   } else {
     rect.left = ::GetSystemMetrics(SM_CXSCREEN) / 2;

@@ -113,11 +113,11 @@ void CLauncher::LaunchButton(const std::string& command) {
 void CLauncher::AfterLaunch() {
   DWORD style = m_host.GetStyleWord();
   HWND frame = m_host.GetFrameWindow();
-  if (style & kStyleHideAfterLaunch) {
+  if (style & style::kHideAfterLaunch) {
     ::SendMessageA(frame, WM_COMMAND, kHideBarCommand, 0);
-  } else if (style & kStyleExitAfterLaunch) {
+  } else if (style & style::kExitAfterLaunch) {
     ::PostMessageA(frame, WM_COMMAND, kAppExitCommand, 0);
-  } else if (style & kStyleBottomAfterLaunch) {
+  } else if (style & style::kBottomAfterLaunch) {
     // The started program comes up over the bar; the frame's timer brings the bar back.
     m_host.PauseAutoHide();
     ::SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -9,16 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "core/BarMessages.h"
 #include "core/LauncherHost.h"
+#include "core/StyleWord.h"
 #include "core/TabDataList.h"
 #include "core/TabListSnapshot.h"
 
 class CPlumageLibrary;
 class CTabData;
 
-// Messages the launcher posts to the view for action shortcuts.
-const UINT WM_RUN_TAB = WM_APP + 8;   // wParam visible index or -1, lParam hidden index or -1
-const UINT WM_TAB_MENU = WM_APP + 9;  // same parameters
 // WM_COMMAND identifier of "show tab n" (visible tabs first, then hidden ones).
 const UINT kShowTabCommand = 20000;
 // First identifier of a tab's button menu.
@@ -28,10 +27,6 @@ const UINT kHideBarCommand = 32806;
 const UINT kAppExitCommand = 57665;
 const UINT_PTR kDropToBottomTimer = 198;
 const UINT kDropToBottomMs = 3000;
-// Style bits of the after-launch actions, checked in this order.
-const DWORD kStyleHideAfterLaunch = 0x40000;
-const DWORD kStyleExitAfterLaunch = 0x100000;
-const DWORD kStyleBottomAfterLaunch = 0x80000;
 // Reason code shown when a dropped file cannot be handed to a button.
 const int kOpenWithFailedReason = 99;
 

@@ -6,37 +6,14 @@
 #include <memory>
 #include <optional>
 
+#include "core/BarMessages.h"
+#include "core/StyleWord.h"
 #include "framework/FrameWnd.h"
 #include "framework/GdiObject.h"
 
 class CChildView;
 class CShellInfoReader;
 
-// Messages the frame defines; other modules and threads send them.
-const UINT WM_VIEW_OPTIONS_CHANGED = WM_APP + 1;  // frame -> view; wParam = old style word
-const UINT WM_APPBAR_CALLBACK = 0x8002;
-const UINT WM_SHELL_CHANGED = 0x8003;
-const UINT WM_HOOK_TOUCH = 0x8004;
-const UINT WM_HIDE_BAR = 0x8005;
-const UINT WM_SHOW_BAR = 0x8006;
-const UINT WM_TABLIST = 0x80C8;
-
-// Bits of the style word ([Common] Style) the frame reads or changes.
-namespace style {
-const DWORD kAutoHide = 0x4;
-const DWORD kTopmost = 0x8;
-const DWORD kShowText = 0x80;
-const DWORD kLargeIcons = 0x200;
-const DWORD kAnimate = 0x400;
-const DWORD kVerticalLeft = 0x10000;
-const DWORD kVerticalRight = 0x20000;
-const DWORD kVertical = kVerticalLeft | kVerticalRight;
-const DWORD kTouchShow = 0x8000000;
-const DWORD kTouchHide = 0x10000000;
-const DWORD kPositionLocked = 0x20000000;
-const DWORD kDesktopBar = 0x40000000;
-const DWORD kDefault = 0x82DC;
-}  // namespace style
 
 // The bar's only top-level window: position, orientation, the "file" menu,
 // hold-to-move, and the resources the view draws with.

@@ -47,7 +47,7 @@ LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
       g_recorder->notices.push_back(n);
       return header->code == btnpanel::kContextMenu ? g_recorder->contextAnswer : 0;
     }
-    if (message == WM_PANEL_BUILD_PROGRESS) g_recorder->progress.emplace_back(wParam, lParam);
+    if (message == WM_BUILD_PROGRESS) g_recorder->progress.emplace_back(wParam, lParam);
     if (message == WM_CONTEXTMENU) ++g_recorder->contextMenus;
   }
   return DefWindowProcA(hwnd, message, wParam, lParam);
@@ -429,7 +429,7 @@ TEST_F(BtnPanelTest, CellEditsChangeModelItemsAndLayoutTogether) {
 TEST_F(BtnPanelTest, ShellChangesReReadEveryItem) {
   CTestPanel& p = Make({"C:\\nowhere\\a.exe", "*"});
   tab->m_buttons[0]->m_command = "C:\\nowhere\\renamed.exe";
-  Send(WM_PANEL_REFRESH, 0);
+  Send(WM_SHELL_CHANGED, 0);
   EXPECT_EQ("renamed.exe", p.GetItem(0)->m_text);
   // A missing target is drawn with the application icon.
   EXPECT_EQ(-1, p.GetItem(0)->m_imageIndex);

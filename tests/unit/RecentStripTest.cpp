@@ -365,7 +365,7 @@ TEST_F(RecentStripTest, ARefreshDropsItemsWhoseFileIsGone) {
   Start(Entries({"one.txt", "two.txt", "three.txt"}));
   Touch();
   ASSERT_TRUE(::DeleteFileA(File("two.txt").c_str()));
-  EXPECT_EQ(recent->SendMessage(WM_RECENT_REFRESH), 1);
+  EXPECT_EQ(recent->SendMessage(WM_SHELL_CHANGED), 1);
   EXPECT_EQ(Commands(), (std::vector<std::string>{File("one.txt"), File("three.txt")}));
   EXPECT_EQ(::SendMessageA(recent->GetTooltip(), TTM_GETTOOLCOUNT, 0, 0), 2);
   strip.reset();

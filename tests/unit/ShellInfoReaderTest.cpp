@@ -36,7 +36,7 @@ bool PumpUntil(Done done) {
 std::vector<std::pair<WPARAM, LPARAM>>* g_progress = nullptr;
 
 LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_PANEL_BUILD_PROGRESS && g_progress) g_progress->emplace_back(wParam, lParam);
+  if (message == WM_BUILD_PROGRESS && g_progress) g_progress->emplace_back(wParam, lParam);
   return ::DefWindowProcA(hwnd, message, wParam, lParam);
 }
 

@@ -478,7 +478,7 @@ TEST_F(TabStripTest, FixedWidthTruncatesLongNamesAndTheTooltipShowsThem) {
 
 TEST_F(TabStripTest, ProgressBarUsesTheRoomAfterTheLastTab) {
   AddTabs(2);
-  strip->SendMessage(WM_TAB_PROGRESS, 0, 10);
+  strip->SendMessage(WM_BUILD_PROGRESS, 0, 10);
   HWND progress = strip->GetProgressBar();
   ASSERT_NE(progress, nullptr);
   RECT r;
@@ -487,16 +487,16 @@ TEST_F(TabStripTest, ProgressBarUsesTheRoomAfterTheLastTab) {
   EXPECT_EQ(r.left, strip->GetTab(1)->GetRect().right + 4);
   EXPECT_EQ(r.right, strip->GetPlacement().tabEnd - 4);
   EXPECT_EQ(::SendMessageA(progress, PBM_GETRANGE, FALSE, 0), 10);
-  strip->SendMessage(WM_TAB_PROGRESS, 1, 0);
+  strip->SendMessage(WM_BUILD_PROGRESS, 1, 0);
   EXPECT_EQ(::SendMessageA(progress, PBM_GETPOS, 0, 0), 1);
-  strip->SendMessage(WM_TAB_PROGRESS, 2, 0);
+  strip->SendMessage(WM_BUILD_PROGRESS, 2, 0);
   EXPECT_EQ(strip->GetProgressBar(), nullptr);
   EXPECT_FALSE(::IsWindow(progress));
   // No room: no bar.
   AddTabs(60);
-  strip->SendMessage(WM_TAB_PROGRESS, 0, 10);
+  strip->SendMessage(WM_BUILD_PROGRESS, 0, 10);
   EXPECT_EQ(strip->GetProgressBar(), nullptr);
-  strip->SendMessage(WM_TAB_PROGRESS, 1, 0);
+  strip->SendMessage(WM_BUILD_PROGRESS, 1, 0);
 }
 
 TEST_F(TabStripTest, VerticalStripsLayTabsDownTheirLength) {
@@ -631,10 +631,10 @@ TEST_F(TabStripTest, ZeroOrNegativeFixedWidthsStillMakeTabs) {
 TEST_F(TabStripTest, ForeignMessagesWithoutRecordsAreIgnored) {
   AddTabs(2);
   strip->SendMessage(WM_NOTIFY, 0, 0);
-  strip->SendMessage(WM_TAB_PROGRESS, 7, 0);
-  strip->SendMessage(WM_TAB_PROGRESS, 1, 0);  // a step without a bar
-  strip->SendMessage(WM_TAB_PROGRESS, 0, -5);
-  strip->SendMessage(WM_TAB_PROGRESS, 2, 0);
+  strip->SendMessage(WM_BUILD_PROGRESS, 7, 0);
+  strip->SendMessage(WM_BUILD_PROGRESS, 1, 0);  // a step without a bar
+  strip->SendMessage(WM_BUILD_PROGRESS, 0, -5);
+  strip->SendMessage(WM_BUILD_PROGRESS, 2, 0);
   strip->SendMessage(WM_HSCROLL, SB_LINERIGHT, 0);
   strip->SendMessage(WM_HSCROLL, SB_LINERIGHT, reinterpret_cast<LPARAM>(parent->GetSafeHwnd()));
   strip->SendMessage(WM_CONTEXTMENU, 0, -1);
@@ -649,7 +649,7 @@ TEST_F(TabStripTest, NegativeTabHeightAdjustmentIsClipped) {
   ::RedrawWindow(*strip, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   const RECT& r = strip->GetTab(0)->GetRect();
   EXPECT_GE(r.bottom, r.top);
-  strip->SendMessage(WM_TAB_PROGRESS, 0, 5);
-  strip->SendMessage(WM_TAB_PROGRESS, 2, 0);
+  strip->SendMessage(WM_BUILD_PROGRESS, 0, 5);
+  strip->SendMessage(WM_BUILD_PROGRESS, 2, 0);
 }
 }  // namespace
