@@ -19,7 +19,7 @@
 #include "core/Globals.h"
 #include "core/Launcher.h"
 #include "core/PlumageLibrary.h"
-#include "core/Profile.h"
+#include "core/SettingsFile.h"
 #include "core/StyleWord.h"
 #include "frame/MainFrame.h"
 #include "framework/WinApp.h"
@@ -428,7 +428,7 @@ void CChildView::ApplyOptions(DWORD oldStyle) {
     // the options page may have changed the list's length or cleared it in the file.
     recent->Save();
     std::string first =
-        ProfileReadString(kRecentSection, CRecentList::KeyName(kRecentKey, 1).c_str(), "");
+        g_settingsFile.ReadString(kRecentSection, CRecentList::KeyName(kRecentKey, 1).c_str(), "");
     if (Changed("RctNo") || first.empty())
       recent->Load(kRecentSection, kRecentKey, g_barOptions.GetInt("RctNo", 3));
   }

@@ -10,7 +10,7 @@
 #include "bar/TabStrip.h"
 #include "core/CommonControls.h"
 #include "core/Globals.h"
-#include "core/Profile.h"
+#include "core/SettingsFile.h"
 #include "core/ProfileSection.h"
 #include "frame/MenuLoopHook.h"
 
@@ -42,7 +42,7 @@ BOOL CRecentStrip::Create(HWND parent, const RECT& rect, UINT id) {
 void CRecentStrip::Load(const char* section, const char* keyFormat, int capacity) {
   if (section) m_section = section;
   if (keyFormat) m_keyFormat = keyFormat;
-  CProfileSection values(m_section.c_str());
+  CProfileSection values(g_settingsFile, m_section.c_str());
   m_list.Load([&values](const char* key) { return values.GetString(key, ""); }, m_keyFormat.c_str(),
               capacity);
   ItemsChanged();
@@ -70,7 +70,7 @@ void CRecentStrip::Clear() {
 
 bool CRecentStrip::Save() {
   if (!m_list.IsModified()) return true;
-  if (!ProfileWriteSection(m_section.c_str(), m_list.SectionLines(m_keyFormat.c_str())))
+  if (!g_settingsFile.WriteSection(m_section.c_str(), m_list.SectionLines(m_keyFormat.c_str())))
     return false;
   m_list.SetModified(false);
   return true;

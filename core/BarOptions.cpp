@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/Profile.h"
+#include "core/SettingsFile.h"
 
 namespace {
 
@@ -34,14 +34,15 @@ bool CBarOptions::KeyLess::operator()(const std::string& a, const std::string& b
   });
 }
 
-CBarOptions::CBarOptions(const char* section) : m_section(section) {}
+CBarOptions::CBarOptions(const CSettingsFile& file, const char* section)
+    : m_file(file), m_section(section) {}
 
 CBarOptions::Entry& CBarOptions::CacheInt(const char* key, int defaultValue) {
   auto found = m_entries.find(key);
   if (found != m_entries.end()) return found->second;
   Entry& entry = m_entries[key];
   entry.kind = kInteger;
-  entry.intValue = ProfileReadInt(m_section.c_str(), key, defaultValue);
+  entry.intValue = m_file.ReadInt(m_section.c_str(), key, defaultValue);
   return entry;
 }
 
@@ -50,7 +51,7 @@ CBarOptions::Entry& CBarOptions::CacheString(const char* key, const char* defaul
   if (found != m_entries.end()) return found->second;
   Entry& entry = m_entries[key];
   entry.kind = kString;
-  entry.text = ProfileReadString(m_section.c_str(), key, defaultValue);
+  entry.text = m_file.ReadString(m_section.c_str(), key, defaultValue);
   return entry;
 }
 
@@ -71,7 +72,7 @@ std::string CBarOptions::GetString(const char* key, const char* defaultValue) {
 void CBarOptions::SetInt(const char* key, int value) {
   if (key == nullptr) return;
   bool cached = m_entries.count(key) != 0;
-  bool absent = !cached && ProfileReadString(m_section.c_str(), key, kAbsent) == kAbsent;
+  bool absent = !cached && m_file.ReadString(m_section.c_str(), key, kAbsent) == kAbsent;
   Entry& entry = CacheInt(key, value);
   bool same = entry.kind == kInteger ? entry.intValue == value : entry.text == IntText(value);
   // A key the file does not hold yet is written even when it equals the default.
@@ -86,7 +87,7 @@ void CBarOptions::SetString(const char* key, const char* value) {
   if (key == nullptr) return;
   std::string text = value != nullptr ? value : "";
   bool cached = m_entries.count(key) != 0;
-  bool absent = !cached && ProfileReadString(m_section.c_str(), key, kAbsent) == kAbsent;
+  bool absent = !cached && m_file.ReadString(m_section.c_str(), key, kAbsent) == kAbsent;
   Entry& entry = CacheString(key, text.c_str());
   bool same = entry.kind == kString ? entry.text == text : IntText(entry.intValue) == text;
   if (same && !absent) return;
@@ -106,8 +107,8 @@ bool CBarOptions::Flush() {
   for (auto& [key, entry] : m_entries) {
     if (!entry.changed) continue;
     bool written = entry.kind == kString
-                       ? ProfileWriteString(m_section.c_str(), key.c_str(), entry.text.c_str())
-                       : ProfileWriteInt(m_section.c_str(), key.c_str(), entry.intValue);
+                       ? m_file.WriteString(m_section.c_str(), key.c_str(), entry.text.c_str())
+                       : m_file.WriteInt(m_section.c_str(), key.c_str(), entry.intValue);
     if (written) {
       entry.changed = false;
     } else {
@@ -198,7 +199,7 @@ bool CBarOptions::ReadExchangeBlock(const char* block, size_t size) {
     // A key neither cached here nor in the file, that the other side only
     // read with its default, is taken over as it is, not as a change.
     bool takeAsRead = !changed && m_entries.count(name) == 0 &&
-                      ProfileReadString(m_section.c_str(), name.c_str(), kAbsent) == kAbsent;
+                      m_file.ReadString(m_section.c_str(), name.c_str(), kAbsent) == kAbsent;
     if (kind == kString) {
       // The stored address is never used: the text follows the header.
       const char* text = block + pos;

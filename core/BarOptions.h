@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+class CSettingsFile;
+
 // A cache of one settings-file section with a changed flag per key: values
 // are read from the file on first use and written back by Flush.
 //
@@ -18,7 +20,8 @@ class CBarOptions {
  public:
   enum Kind : uint32_t { kString = 1, kInteger = 2 };
 
-  explicit CBarOptions(const char* section);
+  // The cache of section in file, which must outlive it.
+  CBarOptions(const CSettingsFile& file, const char* section);
   CBarOptions(const CBarOptions&) = delete;
   CBarOptions& operator=(const CBarOptions&) = delete;
 
@@ -70,6 +73,7 @@ class CBarOptions {
   Entry& CacheString(const char* key, const char* defaultValue);
   size_t ExchangeBytesNeeded() const;
 
+  const CSettingsFile& m_file;
   std::string m_section;
   std::map<std::string, Entry, KeyLess> m_entries;
 };

@@ -1,6 +1,7 @@
 #include "core/Globals.h"
 
-// Defined together so that the model is constructed before the option cache
-// and destroyed after it.
+// Defined together so that the file is constructed before the model and the model before the
+// option cache, and destroyed after them.
+CSettingsFile g_settingsFile;
 CTabDataList g_tabList;
-CBarOptions g_barOptions("Common");
+CBarOptions g_barOptions(g_settingsFile, "Common");

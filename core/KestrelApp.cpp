@@ -30,10 +30,11 @@ BOOL CKestrelApp::InitInstance() {
 
   m_programFolder = ::GetProgramFolder();
   SetProfileName(m_programFolder + "Kestrel.ini");
+  g_settingsFile.SetPath(GetProfileName());
   SetHelpPath(m_programFolder + "Kestrel.chm");
 
   // A settings file of another layout (or none) is the setup tool's to build.
-  if (static_cast<int>(GetProfileInt(kCommon, "Trans", 0)) != kLayoutVersion) {
+  if (g_settingsFile.ReadInt(kCommon, "Trans", 0) != kLayoutVersion) {
     StartSetupTool();
     return FALSE;
   }

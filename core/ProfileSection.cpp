@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "core/Profile.h"
+#include "core/SettingsFile.h"
 
 namespace {
 std::string Trimmed(const std::string& text, size_t from, size_t to) {
@@ -16,8 +16,8 @@ bool CProfileSection::KeyLess::operator()(const std::string& a, const std::strin
   return ::lstrcmpiA(a.c_str(), b.c_str()) < 0;
 }
 
-CProfileSection::CProfileSection(const char* section) {
-  for (const std::string& line : ProfileReadSection(section)) {
+CProfileSection::CProfileSection(const CSettingsFile& file, const char* section) {
+  for (const std::string& line : file.ReadSection(section)) {
     size_t equals = line.find('=');
     if (equals == std::string::npos) continue;
     std::string key = Trimmed(line, 0, equals);

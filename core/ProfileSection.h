@@ -3,13 +3,15 @@
 #include <map>
 #include <string>
 
+class CSettingsFile;
+
 // One section of the settings file read whole, answering many key lookups
 // the way the system's key reader would (keys ignore case, the first of a
 // repeated key wins, blanks around a value and one pair of enclosing quotes
 // go), with one read of the file instead of one per key.
 class CProfileSection {
  public:
-  explicit CProfileSection(const char* section);
+  CProfileSection(const CSettingsFile& file, const char* section);
 
   bool Has(const char* key) const;
   std::string GetString(const char* key, const char* defaultValue) const;

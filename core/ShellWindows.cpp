@@ -1,15 +1,12 @@
 #include "core/ShellWindows.h"
 
-#include "framework/WinApp.h"
+#include "core/Globals.h"
 
 namespace {
 const char kCommon[] = "Common";
 const char kWinDisp[] = "WinDisp";
 
-int ReadWinDisp() {
-  CWinApp* app = AfxGetApp();
-  return app ? static_cast<int>(app->GetProfileInt(kCommon, kWinDisp, 0)) : 0;
-}
+int ReadWinDisp() { return g_settingsFile.ReadInt(kCommon, kWinDisp, 0); }
 }  // namespace
 
 HWND FindShellWindow(ShellWindow which) {
@@ -33,7 +30,7 @@ void ToggleShellWindow(ShellWindow which) {
   int bit = static_cast<int>(which);
   int winDisp = ReadWinDisp();
   winDisp = wasVisible ? (winDisp | bit) : (winDisp & ~bit);
-  if (CWinApp* app = AfxGetApp()) app->WriteProfileInt(kCommon, kWinDisp, winDisp);
+  g_settingsFile.WriteInt(kCommon, kWinDisp, winDisp);
 }
 
 void ApplyWinDisp() {

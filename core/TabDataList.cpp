@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <tuple>
+#include <utility>
 
 #include "core/ButtonRecord.h"
 #include "core/Globals.h"
-#include "core/Profile.h"
 #include "core/ProfileSection.h"
+#include "core/SettingsFile.h"
 
 namespace {
 
@@ -75,7 +77,7 @@ void CTabDataList::LoadAll() {
   // Tabs without a section need no reads at all; a long [Order] of such
   // tabs then loads at once.
   std::set<std::string> sections;
-  for (std::string name : ProfileReadSectionNames()) {
+  for (std::string name : g_settingsFile.ReadSectionNames()) {
     for (char& c : name) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
     sections.insert(std::move(name));
   }
@@ -85,7 +87,7 @@ void CTabDataList::LoadAll() {
   std::set<uint32_t> seen;
   // Each tab's section is read once, for its name now and its cells below.
   std::map<uint32_t, CProfileSection> read;
-  for (const std::string& line : ProfileReadSection(kOrder)) {
+  for (const std::string& line : g_settingsFile.ReadSection(kOrder)) {
     // Lines without "=" and comments are skipped rather than ending the
     // scan: the tabs after them would otherwise vanish from [Order] at the
     // next save.
@@ -104,10 +106,12 @@ void CTabDataList::LoadAll() {
     std::string section = SectionName(number);
     auto tab = std::make_unique<CTabData>(std::string(), number);
     if (hasSection(number)) {
-      const CProfileSection& values = read.emplace(number, section.c_str()).first->second;
+      const CProfileSection& values =
+          read.emplace(std::piecewise_construct, std::forward_as_tuple(number),
+                       std::forward_as_tuple(g_settingsFile, section.c_str()))
+              .first->second;
       tab->m_name = values.GetString("Desc", "");
-      tab->m_color =
-          static_cast<uint32_t>(values.GetInt("Color", static_cast<int>(kDefaultColor)));
+      tab->m_color = static_cast<uint32_t>(values.GetInt("Color", static_cast<int>(kDefaultColor)));
       tab->m_textColor =
           static_cast<uint32_t>(values.GetInt("TxtColor", static_cast<int>(kDefaultColor)));
     }
@@ -146,7 +150,7 @@ void CTabDataList::LoadAll() {
 void CTabDataList::LoadButtons(CTabData& tab) const {
   // One read of the section serves every key: a key read each would reopen
   // the file for every button.
-  CProfileSection values(SectionName(tab.m_number).c_str());
+  CProfileSection values(g_settingsFile, SectionName(tab.m_number).c_str());
   LoadButtons(tab, &values);
 }
 
@@ -175,7 +179,7 @@ void CTabDataList::LoadButtons(CTabData& tab, const CProfileSection* section) co
   // No is missing, negative or absurdly large: keep every cell the section
   // really holds, and no more than kMaxBlankCells cells up to the highest.
   std::vector<long long> present;
-  for (const std::string& line : ProfileReadSection(SectionName(tab.m_number).c_str())) {
+  for (const std::string& line : g_settingsFile.ReadSection(SectionName(tab.m_number).c_str())) {
     long long index = ButtonKeyIndex(line);
     if (index > 0) present.push_back(index);
   }
@@ -191,7 +195,7 @@ void CTabDataList::LoadButtons(CTabData& tab, const CProfileSection* section) co
 
 bool CTabDataList::SaveTabSection(CTabData& tab) const {
   std::vector<std::string> lines = SectionLines(tab);
-  if (!ProfileWriteSection(SectionName(tab.m_number).c_str(), lines)) return false;
+  if (!g_settingsFile.WriteSection(SectionName(tab.m_number).c_str(), lines)) return false;
   tab.m_savedLines = std::move(lines);
   return true;
 }
@@ -217,7 +221,7 @@ bool CTabDataList::SaveAll() {
   if (m_hidden) {
     for (const auto& tab : m_hidden->m_tabs) order.push_back(std::to_string(tab->m_number) + "=-1");
   }
-  bool ok = ProfileWriteSection(kOrder, order);
+  bool ok = g_settingsFile.WriteSection(kOrder, order);
   auto save = [&](CTabData& tab) {
     if (SectionLines(tab) != tab.m_savedLines) ok = SaveTabSection(tab) && ok;
   };
@@ -276,7 +280,8 @@ std::unique_ptr<CTabData> CTabDataList::CreateDialogTab(uint32_t number,
                                                         const std::string& name) const {
   auto tab = CreateTab(number);
   if (!name.empty()) tab->m_name = name;
-  ProfileWriteSection(SectionName(tab->m_number).c_str(), {});  // wipes what the number left
+  g_settingsFile.WriteSection(SectionName(tab->m_number).c_str(),
+                              {});  // wipes what the number left
   LoadButtons(*tab);
   return tab;
 }
@@ -292,7 +297,7 @@ int CTabDataList::NewTab(int index) {
   m_modified = true;
   auto tab = CreateTab(NextTabNumber());
   // Anything left in the file under this number belongs to a deleted tab.
-  ProfileWriteSection(SectionName(tab->m_number).c_str(), {});
+  g_settingsFile.WriteSection(SectionName(tab->m_number).c_str(), {});
   LoadButtons(*tab);
   int position = InsertIndex(index, GetCount());
   m_tabs.insert(m_tabs.begin() + position, std::move(tab));
@@ -312,7 +317,7 @@ int CTabDataList::CopyTab(int destination, int source, bool move) {
   }
   auto copy = CreateTab(NextTabNumber());
   copy->CopyContentFrom(*m_tabs[static_cast<size_t>(source)]);
-  ProfileWriteSection(SectionName(copy->m_number).c_str(), {});
+  g_settingsFile.WriteSection(SectionName(copy->m_number).c_str(), {});
   int position = InsertIndex(destination, GetCount());
   m_tabs.insert(m_tabs.begin() + position, std::move(copy));
   return position;
@@ -500,7 +505,7 @@ int CTabDataList::ApplyTabOrder(TabVector edited) {
   if (m_tabs.empty()) {
     // Every tab deleted: the bar keeps one fresh tab, as a load would.
     auto tab = CreateTab(numbers.Next());
-    ProfileWriteSection(SectionName(tab->m_number).c_str(), {});
+    g_settingsFile.WriteSection(SectionName(tab->m_number).c_str(), {});
     LoadButtons(*tab);
     m_tabs.push_back(std::move(tab));
   }

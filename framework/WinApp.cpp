@@ -59,33 +59,6 @@ int CWinApp::Run() {
 
 int CWinApp::ExitInstance() { return 0; }
 
-UINT CWinApp::GetProfileInt(const char* section, const char* key, int defaultValue) const {
-  return ::GetPrivateProfileIntA(section, key, defaultValue, m_profileName.c_str());
-}
-
-std::string CWinApp::GetProfileString(const char* section, const char* key,
-                                      const char* defaultValue) const {
-  // The reader truncates silently, so grow until the value fits with room to spare.
-  std::vector<char> buffer(4096);
-  for (;;) {
-    DWORD got = ::GetPrivateProfileStringA(section, key, defaultValue ? defaultValue : "",
-                                           buffer.data(), static_cast<DWORD>(buffer.size()),
-                                           m_profileName.c_str());
-    if (got + 2 < buffer.size() || buffer.size() >= (64u << 20)) return std::string(buffer.data(), got);
-    buffer.resize(buffer.size() * 4);
-  }
-}
-
-BOOL CWinApp::WriteProfileString(const char* section, const char* key, const char* value) const {
-  return ::WritePrivateProfileStringA(section, key, value, m_profileName.c_str());
-}
-
-BOOL CWinApp::WriteProfileInt(const char* section, const char* key, int value) const {
-  char text[16];
-  wsprintfA(text, "%d", value);
-  return WriteProfileString(section, key, text);
-}
-
 CWinApp* AfxGetApp() { return g_app; }
 
 HINSTANCE AfxGetResourceHandle() {

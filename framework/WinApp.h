@@ -27,14 +27,6 @@ class CWinApp : public CObject {
   const char* GetHelpPath() const { return m_helpPath.c_str(); }
   void SetHelpPath(const std::string& path) { m_helpPath = path; }
 
-  // Private-profile access to the settings file named by the profile name.
-  // Strings are read whole, however long they are.
-  UINT GetProfileInt(const char* section, const char* key, int defaultValue) const;
-  std::string GetProfileString(const char* section, const char* key,
-                               const char* defaultValue = "") const;
-  BOOL WriteProfileString(const char* section, const char* key, const char* value) const;
-  BOOL WriteProfileInt(const char* section, const char* key, int value) const;
-
   HINSTANCE m_hInstance = nullptr;
   CWnd* m_pMainWnd = nullptr;
   int m_nCmdShow = SW_SHOWNORMAL;

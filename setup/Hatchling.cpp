@@ -14,7 +14,7 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   SetupContext context;
   context.programFolder = GetProgramFolder();
-  context.settingsFile = context.programFolder + "Kestrel.ini";
+  context.settings.SetPath(context.programFolder + "Kestrel.ini");
 
   HRESULT hr = CoInitialize(nullptr);
   if (FAILED(hr)) return 1;

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "core/SettingsFile.h"
+
 // Settings-file layout version that setup leaves behind.
 constexpr int kLayoutVersion = 10;
 // Caption of every message box of the setup tool.
@@ -13,7 +15,7 @@ constexpr const char kSetupCaption[] = "Hatchling";
 struct SetupContext {
   HWND dialog = nullptr;
   std::string programFolder;  // ends with '\'
-  std::string settingsFile;   // programFolder + Kestrel.ini
+  CSettingsFile settings;     // programFolder + Kestrel.ini
   int newVersion = kLayoutVersion;
   int oldVersion = 0;          // Trans as found when the dialog started
   std::string workFolder;      // WrkPath, environment references expanded

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include "res/hatchling_res.h"
-#include "setup/SettingsFile.h"
 #include "setup/SetupSteps.h"
 #include "setup/TitleButton.h"
 
@@ -69,7 +68,7 @@ void MarkDone(HWND dialog, int id) {
 
 void Fill(HWND dialog, SetupContext& context) {
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
-  context.oldVersion = ReadSettingInt(context.settingsFile, "Common", "Trans", 0);
+  context.oldVersion = context.settings.ReadInt("Common", "Trans", 0);
   SetDlgItemTextA(
       dialog, IDC_STEP1_TEXT,
       LoadText(instance, context.oldVersion == 0 ? IDS_STEP_ENVIRONMENT : IDS_STEP_CONVERSION)

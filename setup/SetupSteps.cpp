@@ -9,7 +9,6 @@
 #include "core/FileName.h"
 #include "core/FileType.h"
 #include "core/ShellLink.h"
-#include "setup/SettingsFile.h"
 
 namespace {
 
@@ -69,10 +68,10 @@ std::string RegisteredProgram(const char* extension) {
 
 bool PrepareFolder(SetupContext& context, const char* key, const char* defaultName,
                    std::string& folder) {
-  std::string stored = ReadSetting(context.settingsFile, kCommon, key);
+  std::string stored = context.settings.ReadString(kCommon, key, "");
   if (stored.empty()) {
     stored = context.programFolder + defaultName + "\\";
-    WriteSetting(context.settingsFile, kCommon, key, stored);
+    context.settings.WriteString(kCommon, key, stored.c_str());
   }
   folder = ExpandEnvironmentReferences(stored);
 
@@ -90,7 +89,7 @@ void CreateSamples(SetupContext& context, HWND progress) {
   char user[65] = {};
   DWORD userLength = sizeof user;
   if (GetUserNameA(user, &userLength) && user[0]) {
-    WriteSetting(context.settingsFile, kCommon, "Emblem", user);
+    context.settings.WriteString(kCommon, "Emblem", user);
   }
 
   SendMessageA(progress, PBM_SETPOS, 42, 0);
@@ -112,7 +111,7 @@ void CreateSamples(SetupContext& context, HWND progress) {
     if (i + 1 < count) SendMessageA(progress, PBM_STEPIT, 0, 0);
   }
 
-  WriteSetting(context.settingsFile, "Order", "1", "1");
+  context.settings.WriteString("Order", "1", "1");
   std::string text = RegisteredProgram("txt");
   std::string web = RegisteredProgram("htm");
   std::string word = RegisteredProgram("doc");
@@ -124,21 +123,19 @@ void CreateSamples(SetupContext& context, HWND progress) {
   if (!sheet.empty()) buttons.push_back(sheet);
   for (size_t i = 0; i < buttons.size(); ++i) {
     std::string key = "Btn" + std::to_string(i + 1);
-    WriteSetting(context.settingsFile, "Tab1", key.c_str(), buttons[i]);
+    context.settings.WriteString("Tab1", key.c_str(), buttons[i].c_str());
   }
-  WriteSetting(context.settingsFile, "Tab1", "Desc", "メイン");
-  WriteSettingInt(context.settingsFile, "Tab1", "No",
-                  buttons.empty() ? 1 : static_cast<int>(buttons.size()));
-  WriteSettingInt(context.settingsFile, "Tab1", "Color", 16777240);  // tooltip background
+  context.settings.WriteString("Tab1", "Desc", "メイン");
+  context.settings.WriteInt("Tab1", "No", buttons.empty() ? 1 : static_cast<int>(buttons.size()));
+  context.settings.WriteInt("Tab1", "Color", 16777240);  // tooltip background
 }
 
 bool PrepareStart(SetupContext& context) {
-  WriteSettingInt(context.settingsFile, kCommon, "Trans", context.newVersion);
-  char font[32] = {};
-  GetPrivateProfileStringA(kCommon, "Font", "", font, sizeof font, context.settingsFile.c_str());
-  if (!font[0]) WriteSetting(context.settingsFile, kCommon, "Font", "ＭＳ Ｐゴシック");
-  if (ReadSettingInt(context.settingsFile, kCommon, "NewBtnNum", 0) <= 0) {
-    WriteSettingInt(context.settingsFile, kCommon, "NewBtnNum", 1);
+  context.settings.WriteInt(kCommon, "Trans", context.newVersion);
+  if (context.settings.ReadString(kCommon, "Font", "").empty())
+    context.settings.WriteString(kCommon, "Font", "ＭＳ Ｐゴシック");
+  if (context.settings.ReadInt(kCommon, "NewBtnNum", 0) <= 0) {
+    context.settings.WriteInt(kCommon, "NewBtnNum", 1);
   }
 
   std::string path = context.programFolder + "Kestrel.exe";

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/BarOptions.h"
-#include "core/Profile.h"
+#include "core/SettingsFile.h"
 #include "tests/unit/TempProgramFolder.h"
 
 namespace {
@@ -48,7 +48,7 @@ std::vector<BlockEntry> Entries(const std::vector<char>& block) {
 TEST(BarOptions, ReadsEachKeyOnceAndFallsBackToTheDefault) {
   TempProgramFolder folder(
       "[Common]\nRctNo=7\nFont=ＭＳ ゴシック\nBorderX=abc\nColor=4278190335\n");
-  CBarOptions options("Common");
+  CBarOptions options(g_settingsFile, "Common");
   EXPECT_EQ(options.GetInt("RctNo", 3), 7);
   EXPECT_EQ(options.GetInt("BorderX", 5), 5);  // not a number
   EXPECT_EQ(options.GetInt("SleepTime", 5000), 5000);
@@ -67,7 +67,7 @@ TEST(BarOptions, ReadsEachKeyOnceAndFallsBackToTheDefault) {
 
 TEST(BarOptions, OnlyRealChangesAreMarkedAndFlushed) {
   TempProgramFolder folder("[Common]\nRctNo=7\nEmblem=user\n");
-  CBarOptions options("Common");
+  CBarOptions options(g_settingsFile, "Common");
   options.SetInt("RctNo", 7);
   options.SetString("Emblem", "user");
   EXPECT_FALSE(options.ChangedSince("RctNo"));
@@ -88,7 +88,7 @@ TEST(BarOptions, OnlyRealChangesAreMarkedAndFlushed) {
 
 TEST(BarOptions, SettingAKeyTheFileLacksWritesItEvenWhenItEqualsTheDefault) {
   TempProgramFolder folder("[Common]\nTrans=10\n");
-  CBarOptions options("Common");
+  CBarOptions options(g_settingsFile, "Common");
   options.SetString("WinPos", "0:1:-1:-1:-1:-1:0:0:300:40");
   options.SetInt("Style", 33500);
   ASSERT_TRUE(options.Flush());
@@ -98,42 +98,42 @@ TEST(BarOptions, SettingAKeyTheFileLacksWritesItEvenWhenItEqualsTheDefault) {
 
 TEST(BarOptions, FailedFlushKeepsTheChangesForTheNextOne) {
   TempProgramFolder folder("[Common]\nRctNo=7\n");
-  CBarOptions options("Common");
+  CBarOptions options(g_settingsFile, "Common");
   options.SetInt("RctNo", 4);
-  AfxGetApp()->SetProfileName(folder.Folder() + "no such folder\\Kestrel.ini");
+  g_settingsFile.SetPath(folder.Folder() + "no such folder\\Kestrel.ini");
   EXPECT_FALSE(options.Flush());
   EXPECT_TRUE(options.ChangedSince("RctNo"));
-  AfxGetApp()->SetProfileName(folder.IniPath());
+  g_settingsFile.SetPath(folder.IniPath());
   EXPECT_TRUE(options.Flush());
   EXPECT_EQ(folder.Get("Common", "RctNo"), "4");
 }
 
 TEST(BarOptions, ValuesCannotBreakTheFileWithLineBreaks) {
   TempProgramFolder folder("[Common]\n");
-  CBarOptions options("Common");
+  CBarOptions options(g_settingsFile, "Common");
   options.SetString("Emblem", "a\r\n[Order]\r\n1=-1");
   ASSERT_TRUE(options.Flush());
-  EXPECT_EQ(ProfileReadSection("Order"), std::vector<std::string>{});
+  EXPECT_EQ(g_settingsFile.ReadSection("Order"), std::vector<std::string>{});
   EXPECT_EQ(folder.Get("Common", "Emblem"), "a  [Order]  1=-1");
 }
 
 TEST(BarOptions, ValuesLongerThanThirtyTwoThousandCharactersAreKeptWhole) {
   TempProgramFolder folder("[Common]\nRctNo=7\nEmblem=short\n");
   const std::string longText(40000, 'e');
-  CBarOptions options("Common");
+  CBarOptions options(g_settingsFile, "Common");
   options.SetString("Emblem", longText.c_str());
   options.SetString("Font", longText.c_str());  // absent so far
   ASSERT_TRUE(options.Flush());
-  EXPECT_EQ(ProfileReadString("Common", "Emblem", ""), longText);
-  EXPECT_EQ(ProfileReadString("Common", "Font", ""), longText);
+  EXPECT_EQ(g_settingsFile.ReadString("Common", "Emblem", ""), longText);
+  EXPECT_EQ(g_settingsFile.ReadString("Common", "Font", ""), longText);
   EXPECT_EQ(folder.Get("Common", "RctNo"), "7");
   // A long default comes back whole too.
-  EXPECT_EQ(ProfileReadString("Common", "Missing", longText.c_str()), longText);
+  EXPECT_EQ(g_settingsFile.ReadString("Common", "Missing", longText.c_str()), longText);
 }
 
 TEST(BarOptions, EmptyExchangeBlockIsTheCapacityAndOneZero) {
   TempProgramFolder folder;
-  CBarOptions options("Common");
+  CBarOptions options(g_settingsFile, "Common");
   std::vector<char> block = options.BuildExchangeBlock();
   ASSERT_EQ(block.size(), 200u * 78u);
   EXPECT_EQ(Word(block.data()), 200u * 78u);
@@ -142,7 +142,7 @@ TEST(BarOptions, EmptyExchangeBlockIsTheCapacityAndOneZero) {
 
 TEST(BarOptions, ExchangeBlockRoundTripMarksOnlyWhatTheOtherSideChanged) {
   TempProgramFolder folder("[Common]\nRctNo=7\nEmblem=user\nStyle=33500\n");
-  CBarOptions kestrel("Common");
+  CBarOptions kestrel(g_settingsFile, "Common");
   kestrel.GetInt("RctNo", 3);
   kestrel.GetString("Emblem", "");
   kestrel.GetInt("Style", 33500);
@@ -150,7 +150,7 @@ TEST(BarOptions, ExchangeBlockRoundTripMarksOnlyWhatTheOtherSideChanged) {
   EXPECT_EQ(Entries(block).size(), 3u);
 
   // The dialog's side: loads the block, edits, writes into the same block.
-  CBarOptions dialog("Common");
+  CBarOptions dialog(g_settingsFile, "Common");
   ASSERT_TRUE(dialog.ReadExchangeBlock(block.data()));
   EXPECT_FALSE(dialog.ChangedSince("RctNo"));
   EXPECT_EQ(dialog.GetString("Emblem", "?"), "user");
@@ -196,7 +196,7 @@ TEST(BarOptions, StringEntriesAreFoundAfterTheHeaderWhateverTheStoredAddress) {
   put(intHeader, 12);
   put("", 1);
 
-  CBarOptions options("Common");
+  CBarOptions options(g_settingsFile, "Common");
   ASSERT_TRUE(options.ReadExchangeBlock(block.data()));
   EXPECT_EQ(options.GetString("Emblem", ""), "me");
   EXPECT_EQ(options.GetInt("RctNo", 3), 42);
@@ -208,7 +208,7 @@ TEST(BarOptions, StringEntriesAreFoundAfterTheHeaderWhateverTheStoredAddress) {
 
 TEST(BarOptions, ExchangeBlockGrowsForLongValuesAndNeverOverrunsAGivenOne) {
   TempProgramFolder folder("[Common]\n");
-  CBarOptions options("Common");
+  CBarOptions options(g_settingsFile, "Common");
   std::string longText(40000, 'x');
   options.SetString("Emblem", longText.c_str());
   for (int i = 0; i < 300; ++i) options.SetInt(("Key" + std::to_string(i)).c_str(), i);
@@ -220,7 +220,7 @@ TEST(BarOptions, ExchangeBlockGrowsForLongValuesAndNeverOverrunsAGivenOne) {
 
   // A block too small for everything: changed keys first, nothing past the
   // capacity, and failure reported because a changed key did not fit.
-  CBarOptions few("Common");
+  CBarOptions few(g_settingsFile, "Common");
   few.GetInt("Unchanged", 1);
   few.SetInt("Changed", 2);
   few.SetString("Huge", longText.c_str());
@@ -254,7 +254,7 @@ TEST(BarOptions, DamagedExchangeBlockIsReadUpToTheDamage) {
   std::vector<char> unterminatedText = block("Emblem\0\1\0\0\0\0\0\0\0\0\0\0\0abc"s, 100);
   std::vector<char> hugeCapacity = block("Rct", 0xFFFFFFFF);
   for (const auto& bytes : {unterminatedKey, cutHeader, unterminatedText, hugeCapacity}) {
-    CBarOptions options("Common");
+    CBarOptions options(g_settingsFile, "Common");
     EXPECT_FALSE(options.ReadExchangeBlock(bytes.data(), bytes.size()));
   }
 }

@@ -5,7 +5,7 @@
 
 #include "core/ButtonRecord.h"
 #include "core/Globals.h"
-#include "core/Profile.h"
+#include "core/SettingsFile.h"
 #include "core/TabDataList.h"
 #include "tests/unit/TempProgramFolder.h"
 
@@ -50,7 +50,7 @@ TEST_F(DamagedSettings, MegabyteLinesAreReadAndWrittenWhole) {
   EXPECT_EQ(tab.m_buttons[0]->m_flags, 4u);
   list.SetModified();
   ASSERT_TRUE(list.SaveAll());
-  EXPECT_EQ(ProfileReadString("Tab1", "Btn1", "").size(), command.size() + 2);
+  EXPECT_EQ(g_settingsFile.ReadString("Tab1", "Btn1", "").size(), command.size() + 2);
 }
 
 TEST_F(DamagedSettings, OrderOfTenThousandLinesKeepsEveryTab) {
@@ -65,7 +65,7 @@ TEST_F(DamagedSettings, OrderOfTenThousandLinesKeepsEveryTab) {
   EXPECT_EQ(list.GetMaxTabNumber(), 10000u);
   list.SetModified();
   ASSERT_TRUE(list.SaveAll());
-  EXPECT_EQ(ProfileReadSection("Order").size(), 10000u);
+  EXPECT_EQ(g_settingsFile.ReadSection("Order").size(), 10000u);
 }
 
 TEST_F(DamagedSettings, RecordsWithThousandsOfBarsAndSlashes) {
@@ -140,7 +140,7 @@ TEST_F(DamagedSettings, CountOfOneHundredThousandIsBoundedButLosesNoButton) {
       "[Tab1]\nNo=100000\nBtn1=first.exe\nBtn50000=far.exe|4\nBtn0=zero.exe\nBtn050=lead.exe\n"
       "[Tab2]\n");
   // NewBtnNum itself damaged: a new tab stays bounded too.
-  AfxGetApp()->WriteProfileString("Common", "NewBtnNum", "2000000000");
+  g_settingsFile.WriteString("Common", "NewBtnNum", "2000000000");
   CTabDataList list;
   list.LoadAll();
   const CTabData& tab = *list.GetTab(0);

@@ -18,10 +18,10 @@ TEST(ProfileSection, AnswersAsTheKeyReaderDoes) {
       "TxtColor=abc\n"
       "; a comment=not a key\n"
       "Empty=\n");
-  CProfileSection section("Tab1");
+  CProfileSection section(g_settingsFile, "Tab1");
   for (const char* key : {"No", "Desc", "Btn1", "Btn2", "Btn3", "Color", "TxtColor", "Empty",
                           "Missing"}) {
-    std::string expected = AfxGetApp()->GetProfileString("Tab1", key, "<none>");
+    std::string expected = g_settingsFile.ReadString("Tab1", key, "<none>");
     EXPECT_EQ(section.GetString(key, "<none>"), expected) << key;
   }
   EXPECT_EQ(section.GetInt("Color", 7), -1);  // 4294967295 keeps its bits
@@ -29,7 +29,7 @@ TEST(ProfileSection, AnswersAsTheKeyReaderDoes) {
   EXPECT_TRUE(section.Has("desc"));
   EXPECT_FALSE(section.Has("Missing"));
 
-  CProfileSection missing("NoSuchSection");
+  CProfileSection missing(g_settingsFile, "NoSuchSection");
   EXPECT_EQ(missing.GetString("No", "*"), "*");
 }
 }  // namespace

@@ -12,7 +12,7 @@
 #include "bar/ChildView.h"
 #include "bar/TabStrip.h"
 #include "core/Globals.h"
-#include "core/Profile.h"
+#include "core/SettingsFile.h"
 #include "framework/CmdUI.h"
 #include "framework/Wnd.h"
 #include "kestrel_res.h"
@@ -486,9 +486,9 @@ TEST_F(RecentViewTest, TakingOverOptionsKeepsLaunchesTheFileHadNotYetAndRereadsA
   // launch is not lost to the empty file.
   view->ApplyOptions(view->GetStyleWord());
   EXPECT_EQ(recent->GetCount(), 1);
-  EXPECT_EQ(ProfileReadString("RecentUsed", "Btn1", ""), File("one.txt"));
+  EXPECT_EQ(g_settingsFile.ReadString("RecentUsed", "Btn1", ""), File("one.txt"));
   // The options page cleared the list in the file.
-  ProfileWriteString("RecentUsed", "Btn1", "");
+  g_settingsFile.WriteString("RecentUsed", "Btn1", "");
   view->ApplyOptions(view->GetStyleWord());
   EXPECT_EQ(recent->GetCount(), 0);
 }

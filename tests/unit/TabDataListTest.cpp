@@ -5,7 +5,7 @@
 
 #include "core/ButtonRecord.h"
 #include "core/Globals.h"
-#include "core/Profile.h"
+#include "core/SettingsFile.h"
 #include "core/TabDataList.h"
 #include "tests/unit/TempProgramFolder.h"
 
@@ -85,7 +85,7 @@ TEST_F(TabDataListTest, MadeUpTabOneTakesLeftoverButtonsAndIsWrittenAtTheNextSav
   list.SetModified();
   ASSERT_TRUE(list.SaveAll());
   EXPECT_EQ(folder.Get("Tab2", "Desc"), "タブ2");
-  EXPECT_EQ(ProfileReadSection("Order"), (Strings{"2=1", "1=-1"}));
+  EXPECT_EQ(g_settingsFile.ReadSection("Order"), (Strings{"2=1", "1=-1"}));
 }
 
 TEST_F(TabDataListTest, OrderLinesGiveVisibleAndHiddenTabsInOrder) {
@@ -158,14 +158,14 @@ TEST_F(TabDataListTest, SaveAllWritesOrderAndWholeSectionsAndLoadsBackTheSame) {
   list.SetModified();
   ASSERT_TRUE(list.SaveAll());
   EXPECT_FALSE(list.IsModified());
-  EXPECT_EQ(ProfileReadSection("Order"), (Strings{"2=1", "1=1", "5=-1"}));
+  EXPECT_EQ(g_settingsFile.ReadSection("Order"), (Strings{"2=1", "1=1", "5=-1"}));
   // Changed sections are rewritten whole: stray keys are gone.
-  EXPECT_EQ(ProfileReadSection("Tab2"),
+  EXPECT_EQ(g_settingsFile.ReadSection("Tab2"),
             (Strings{"No=2", "Desc=Two", "Color=255", "TxtColor=33554432", "Btn1=/", "Btn2=*"}));
-  EXPECT_EQ(ProfileReadSection("Tab5"), (Strings{"No=1", "Desc=Five", "Color=16777231",
+  EXPECT_EQ(g_settingsFile.ReadSection("Tab5"), (Strings{"No=1", "Desc=Five", "Color=16777231",
                                                  "TxtColor=33554432", "Btn1=c.exe|/0/255/2/0"}));
   // An unchanged tab's section is left as it is: it already reads back as the model.
-  EXPECT_EQ(ProfileReadSection("Tab1"),
+  EXPECT_EQ(g_settingsFile.ReadSection("Tab1"),
             (Strings{"No=2", "Desc=One", "Btn1=a.exe", "Btn2=b.exe|1"}));
 
   CTabDataList again;
@@ -193,7 +193,7 @@ TEST_F(TabDataListTest, SectionsOfNewAndCopiedTabsAreWrittenAtSave) {
   list.ApplyTabOrder(std::move(shown));
   list.ApplyHiddenTabs(std::move(hidden), copy);
   ASSERT_TRUE(list.SaveAll());
-  EXPECT_EQ(ProfileReadSection("Order"), (Strings{"2=1", "3=1", "1=-1"}));
+  EXPECT_EQ(g_settingsFile.ReadSection("Order"), (Strings{"2=1", "3=1", "1=-1"}));
   EXPECT_EQ(folder.Get("Tab2", "No"), "1");
   EXPECT_EQ(folder.Get("Tab3", "Btn1"), "a.exe");
   EXPECT_EQ(folder.Get("Tab1", "Btn1"), "a.exe");
@@ -221,10 +221,10 @@ TEST_F(TabDataListTest, FailedSaveKeepsTheModelModified) {
   CTabDataList list;
   list.LoadAll();
   list.SetModified();
-  AfxGetApp()->SetProfileName(folder.Folder() + "no such folder\\Kestrel.ini");
+  g_settingsFile.SetPath(folder.Folder() + "no such folder\\Kestrel.ini");
   EXPECT_FALSE(list.SaveAll());
   EXPECT_TRUE(list.IsModified());
-  AfxGetApp()->SetProfileName(folder.IniPath());
+  g_settingsFile.SetPath(folder.IniPath());
   EXPECT_TRUE(list.SaveAll());
   EXPECT_FALSE(list.IsModified());
 }
@@ -315,7 +315,7 @@ TEST_F(TabDataListTest, NewTabTakesTheNextNumberAndWipesItsOldSection) {
   EXPECT_EQ(tab.m_number, 8u);
   EXPECT_EQ(tab.m_name, "タブ8");
   EXPECT_EQ(Records(tab), (Strings{"*", "*"}));
-  EXPECT_EQ(ProfileReadSection("Tab8"), Strings{});
+  EXPECT_EQ(g_settingsFile.ReadSection("Tab8"), Strings{});
   EXPECT_TRUE(list.IsModified());
   // Appended when the index is not below the count.
   EXPECT_EQ(list.NewTab(99), 3);
@@ -418,7 +418,7 @@ TEST_F(TabDataListTest, ApplyTabOrderKeepsTabsRenamesCreatesAndDrops) {
   EXPECT_EQ(list.GetTab(0), two);  // the very tab, with its buttons
   EXPECT_EQ(Records(*list.GetTab(0)), (Strings{"two.exe"}));
   EXPECT_EQ(Records(*list.GetTab(1)), (Strings{"*"}));
-  EXPECT_EQ(ProfileReadSection("Tab10"), Strings{});
+  EXPECT_EQ(g_settingsFile.ReadSection("Tab10"), Strings{});
   EXPECT_EQ(g_barOptions.GetString("LastActiveTab", ""), "Second");
   EXPECT_EQ(list.GetCurrentTab(), two);
   EXPECT_EQ(Numbers(list.GetHiddenList()), (Numbers_{9}));
@@ -468,13 +468,13 @@ TEST_F(TabDataListTest, ShowHideMovesTabsBetweenTheListsWithTheirButtons) {
   EXPECT_EQ(Records(two), (Strings{"two.exe", "/"}));
 
   ASSERT_TRUE(list.SaveAll());
-  EXPECT_EQ(ProfileReadSection("Order"), (Strings{"1=1", "6=1", "7=1", "5=-1", "2=-1", "8=-1"}));
+  EXPECT_EQ(g_settingsFile.ReadSection("Order"), (Strings{"1=1", "6=1", "7=1", "5=-1", "2=-1", "8=-1"}));
 
   // An empty hidden result removes the hidden list.
   EXPECT_EQ(list.ApplyHiddenTabs({}, list.CloneTabs()), 0);
   EXPECT_EQ(list.GetHiddenList(), nullptr);
   ASSERT_TRUE(list.SaveAll());
-  EXPECT_EQ(ProfileReadSection("Order"), (Strings{"1=1", "6=1", "7=1"}));
+  EXPECT_EQ(g_settingsFile.ReadSection("Order"), (Strings{"1=1", "6=1", "7=1"}));
 }
 
 TEST_F(TabDataListTest, RenamingAHiddenTabThroughItsListUpdatesLastActiveTab) {

@@ -7,10 +7,10 @@
 #include <sstream>
 #include <string>
 
-#include "framework/WinApp.h"
+#include "core/Globals.h"
 
 // A throw-away program folder with its own Kestrel.ini. While it lives, the
-// test application's profile name points at that file.
+// program's settings file is that file.
 class TempProgramFolder {
  public:
   explicit TempProgramFolder(const std::string& iniText = std::string()) {
@@ -23,12 +23,12 @@ class TempProgramFolder {
       m_folder = std::string(base) + name;
       if (::CreateDirectoryA(m_folder.c_str(), nullptr)) break;
     }
-    m_previousProfile = AfxGetApp()->GetProfileName();
-    AfxGetApp()->SetProfileName(IniPath());
+    m_previousProfile = g_settingsFile.GetPath();
+    g_settingsFile.SetPath(IniPath());
     if (!iniText.empty()) WriteIni(iniText);
   }
   ~TempProgramFolder() {
-    AfxGetApp()->SetProfileName(m_previousProfile);
+    g_settingsFile.SetPath(m_previousProfile);
     RemoveTree(m_folder);
   }
   TempProgramFolder(const TempProgramFolder&) = delete;
@@ -57,7 +57,7 @@ class TempProgramFolder {
   }
   bool IniExists() const { return ::GetFileAttributesA(IniPath().c_str()) != INVALID_FILE_ATTRIBUTES; }
   std::string Get(const char* section, const char* key, const char* fallback = "\x01") const {
-    return AfxGetApp()->GetProfileString(section, key, fallback);
+    return g_settingsFile.ReadString(section, key, fallback);
   }
 
  private:

@@ -1,23 +1,15 @@
-#include "core/Profile.h"
+#include "core/SettingsFile.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <cstring>
 
-#include "framework/WinApp.h"
-
 namespace {
 
 // A section or string longer than this is damage, not settings; reading stops
 // growing there rather than exhausting memory.
 const DWORD kMaxBuffer = 64 * 1024 * 1024;
-
-const char* ProfilePath() {
-  CWinApp* app = AfxGetApp();
-  if (app == nullptr || app->GetProfileName()[0] == '\0') return nullptr;
-  return app->GetProfileName();
-}
 
 // Strings this long are not handed to the key functions as a default or a
 // value: some implementations convert them through counted strings that end
@@ -57,13 +49,11 @@ bool ParseProfileInt(const char* text, int* value) {
   return true;
 }
 
-namespace {
-
 // Reads a list of zero-terminated strings (a section's lines, or the section
 // names when section is null) through a buffer that grows until it fits.
-std::vector<std::string> ReadStringList(const char* section) {
+std::vector<std::string> CSettingsFile::ReadStringList(const char* section) const {
   std::vector<std::string> lines;
-  const char* path = ProfilePath();
+  const char* path = Path();
   if (path == nullptr) return lines;
   std::vector<char> buffer(1024);
   DWORD length = 0;
@@ -86,16 +76,14 @@ std::vector<std::string> ReadStringList(const char* section) {
   return lines;
 }
 
-}  // namespace
-
-std::vector<std::string> ProfileReadSection(const char* section) {
+std::vector<std::string> CSettingsFile::ReadSection(const char* section) const {
   return section != nullptr ? ReadStringList(section) : std::vector<std::string>();
 }
 
-std::vector<std::string> ProfileReadSectionNames() { return ReadStringList(nullptr); }
+std::vector<std::string> CSettingsFile::ReadSectionNames() const { return ReadStringList(nullptr); }
 
-bool ProfileWriteSection(const char* section, const std::vector<std::string>& lines) {
-  const char* path = ProfilePath();
+bool CSettingsFile::WriteSection(const char* section, const std::vector<std::string>& lines) const {
+  const char* path = Path();
   if (path == nullptr) return false;
   // One NUL after each line and one more at the end; an empty list is the
   // two NULs of an empty section.
@@ -110,13 +98,14 @@ bool ProfileWriteSection(const char* section, const std::vector<std::string>& li
   return ::WritePrivateProfileSectionA(section, block.data(), path) != FALSE;
 }
 
-std::string ProfileReadString(const char* section, const char* key, const char* defaultValue) {
+std::string CSettingsFile::ReadString(const char* section, const char* key,
+                                      const char* defaultValue) const {
   const char* fallback = defaultValue != nullptr ? defaultValue : "";
-  const char* path = ProfilePath();
+  const char* path = Path();
   if (path == nullptr) return fallback;
   if (::strlen(fallback) > kLongText) {
     // The file never holds this byte alone, so it stands for "absent".
-    std::string value = ProfileReadString(section, key, "\x01");
+    std::string value = ReadString(section, key, "\x01");
     return value == "\x01" ? std::string(fallback) : value;
   }
   char small[256];
@@ -134,21 +123,21 @@ std::string ProfileReadString(const char* section, const char* key, const char* 
   return std::string(buffer.data(), ::strnlen(buffer.data(), length));
 }
 
-int ProfileReadInt(const char* section, const char* key, int defaultValue) {
-  std::string text = ProfileReadString(section, key, "");
+int CSettingsFile::ReadInt(const char* section, const char* key, int defaultValue) const {
+  std::string text = ReadString(section, key, "");
   int value = 0;
   return ParseProfileInt(text.c_str(), &value) ? value : defaultValue;
 }
 
-bool ProfileWriteString(const char* section, const char* key, const char* value) {
-  const char* path = ProfilePath();
+bool CSettingsFile::WriteString(const char* section, const char* key, const char* value) const {
+  const char* path = Path();
   if (path == nullptr || section == nullptr || key == nullptr) return false;
   std::string text = OneLine(value);
   if (text.size() <= kLongText) {
     return ::WritePrivateProfileStringA(section, key, text.c_str(), path) != FALSE;
   }
   // A long value replaces its key's line in the whole section.
-  std::vector<std::string> lines = ProfileReadSection(section);
+  std::vector<std::string> lines = ReadSection(section);
   std::string line = std::string(key) + "=" + text;
   auto sameKey = [key](const std::string& existing) {
     size_t equals = existing.find('=');
@@ -163,11 +152,11 @@ bool ProfileWriteString(const char* section, const char* key, const char* value)
   } else {
     lines.push_back(std::move(line));
   }
-  return ProfileWriteSection(section, lines);
+  return WriteSection(section, lines);
 }
 
-bool ProfileWriteInt(const char* section, const char* key, int value) {
+bool CSettingsFile::WriteInt(const char* section, const char* key, int value) const {
   char text[16];
   wsprintfA(text, "%d", value);
-  return ProfileWriteString(section, key, text);
+  return WriteString(section, key, text);
 }
