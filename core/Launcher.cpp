@@ -12,7 +12,7 @@
 #include "core/SystemFolder.h"
 #include "core/TargetInfo.h"
 #include "framework/WinApp.h"
-#include "kestrel_res.h"
+#include "res/core_res.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "core/ShellLink.h"
 #include "core/SystemFolder.h"
 #include "core/TargetInfo.h"
-#include "kestrel_res.h"
+#include "res/core_res.h"
 
 void CLauncher::DropFiles(const std::string& lineFeedSeparated, int cell) {
   DropFiles(SplitDroppedPaths(lineFeedSeparated), cell);

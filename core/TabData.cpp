@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "framework/WinApp.h"
-#include "kestrel_res.h"
+#include "res/core_res.h"
 
 std::unique_ptr<CTabData> CTabData::Clone() const {
   auto copy = std::make_unique<CTabData>(m_name, m_number);

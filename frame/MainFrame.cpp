@@ -9,7 +9,7 @@
 #include "bar/ChildView.h"
 #include "bar/ShellInfoReader.h"
 #include "core/Globals.h"
-#include "core/KestrelApp.h"
+#include "frame/KestrelApp.h"
 #include "core/ShellWindows.h"
 #include "frame/ShellChangeNotify.h"
 #include "framework/CmdUI.h"

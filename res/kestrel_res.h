@@ -2,6 +2,8 @@
 // numbers other modules and the settings file rely on.
 #pragma once
 
+#include "core_res.h"
+
 // Menus and accelerators
 #define IDR_MAINMENU 128
 #define IDR_ACCELERATORS 178
@@ -15,13 +17,9 @@
 #define MENU_POS_RBTN_SEP 5
 
 // Strings
-#define IDS_TAB_NAME 129
 #define IDS_RENAME_DUPLICATE 130
 #define IDS_DELETE_TAB 131
-#define IDS_TAB_NOT_FOUND 132
 #define IDS_HOTKEY_FAILED 133
-#define IDS_COPY_OR_MOVE 134
-#define IDS_CANNOT_OPEN_DROPPED 135
 
 // Commands of the "file" popup
 #define ID_OPTIONS 32800

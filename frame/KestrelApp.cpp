@@ -1,4 +1,4 @@
-#include "core/KestrelApp.h"
+#include "frame/KestrelApp.h"
 
 #include <commctrl.h>
 #include <ole2.h>
