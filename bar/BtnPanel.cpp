@@ -11,7 +11,7 @@
 #include "bar/FrameLink.h"
 #include "bar/ShellInfoReader.h"
 #include "bar/PanelScroll.h"
-#include "frame/MenuLoopHook.h"
+#include "framework/MenuLoopHook.h"
 #include "framework/GdiObject.h"
 
 const char CBtnPanel::kClassName[] = "KestrelBtnPanel";

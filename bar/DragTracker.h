@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "bar/DropMark.h"
-#include "frame/SubclassWnd.h"
+#include "framework/SubclassWnd.h"
 
 // Scroll codes the modes' automatic scrolling asks for, or none.
 namespace dragscroll {

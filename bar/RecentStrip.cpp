@@ -12,7 +12,7 @@
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
 #include "core/ProfileSection.h"
-#include "frame/MenuLoopHook.h"
+#include "framework/MenuLoopHook.h"
 
 const char CRecentStrip::kClassName[] = "KestrelRecentStrip";
 

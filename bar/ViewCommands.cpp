@@ -19,7 +19,7 @@
 #include "core/Launcher.h"
 #include "core/LauncherCommands.h"
 #include "core/StyleWord.h"
-#include "frame/IconMenu.h"
+#include "bar/IconMenu.h"
 #include "framework/CmdUI.h"
 #include "framework/WinApp.h"
 #include "kestrel_res.h"

@@ -19,7 +19,7 @@
 #include "core/PlumageLibrary.h"
 #include "core/ProgramFolder.h"
 #include "core/ShellLink.h"
-#include "frame/IconMenu.h"
+#include "bar/IconMenu.h"
 #include "framework/WinApp.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/BtnData.h"
-#include "frame/IconMenu.h"
+#include "bar/IconMenu.h"
 
 namespace {
 

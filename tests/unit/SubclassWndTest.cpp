@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/SubclassWnd.h"
+#include "framework/SubclassWnd.h"
 
 namespace {
 std::vector<std::string>* g_log = nullptr;

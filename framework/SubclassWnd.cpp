@@ -1,4 +1,4 @@
-#include "frame/SubclassWnd.h"
+#include "framework/SubclassWnd.h"
 
 #include <exception>
 #include <map>

@@ -1,4 +1,4 @@
-#include "frame/IconMenu.h"
+#include "bar/IconMenu.h"
 
 #include <shellapi.h>
 
@@ -8,7 +8,7 @@
 #include "core/CommonControls.h"
 #include "core/ShellLink.h"
 #include "core/TargetInfo.h"
-#include "frame/SubclassWnd.h"
+#include "framework/SubclassWnd.h"
 
 namespace {
 

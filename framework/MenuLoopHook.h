@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "frame/SubclassWnd.h"
+#include "framework/SubclassWnd.h"
 
 // Hooked on the main frame by a window that must learn when a menu loop
 // ends: the frame's context menus end their loop at the frame only, so the
