@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "bar/FrameLink.h"
+#include "bar/BarHost.h"
 
 namespace {
 const int kMaxBorder = 1000;
@@ -22,9 +22,10 @@ HIMAGELIST SystemImageList(bool large) {
   return list;
 }
 
-BarLook BarLook::Current() {
+BarLook BarLook::Current(CBarHost* host) {
   BarLook look;
-  if (ReadFrameLook(look)) {
+  if (host) {
+    host->ReadLook(look);
     // Gaps beyond any screen only make coordinates overflow; negative ones
     // would stack the cells on each other.
     look.borderX = std::clamp(look.borderX, 0, kMaxBorder);

@@ -8,6 +8,8 @@
 // The options the bar is laid out and painted with, as the frame holds them
 // (its running style word, the button font, the border copies, the system
 // image lists). Without a frame the option defaults apply.
+class CBarHost;
+
 struct BarLook {
   DWORD style = style::kDefault;
   int fontHeight = 10;   // 0 when text is not shown
@@ -22,8 +24,8 @@ struct BarLook {
   HIMAGELIST largeImages = nullptr;  // borrowed system image lists; none while the
   HIMAGELIST smallImages = nullptr;  // frame's shell reader is still opening them
 
-  // The frame's current options, or the defaults when there is no frame.
-  static BarLook Current();
+  // The frame's current options, or the defaults when there is no host.
+  static BarLook Current(CBarHost* host);
   HIMAGELIST ImagesForStyle() const { return (style & style::kLargeIcons) ? largeImages : smallImages; }
   HFONT FontOrStock() const {
     return font ? font : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));

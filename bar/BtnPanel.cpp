@@ -8,7 +8,7 @@
 #include "bar/BtnDragTracker.h"
 #include "core/Globals.h"
 #include "core/MbString.h"
-#include "bar/FrameLink.h"
+#include "bar/BarHost.h"
 #include "bar/ShellInfoReader.h"
 #include "bar/PanelScroll.h"
 #include "framework/MenuLoopHook.h"
@@ -28,13 +28,12 @@ void CopyTipText(const std::string& text, char* buffer, size_t size) {
   buffer[length] = '\0';
 }
 
-CBtnPanel::CBtnPanel(CTabData& tab) : m_tab(tab) {}
+CBtnPanel::CBtnPanel(CTabData& tab, CBarHost* host) : m_tab(tab), m_host(host) {}
 
 CBtnPanel::~CBtnPanel() {
   m_frameHook.reset();
   // Unbound below, the window's destruction no longer reaches OnDestroy.
-  if (CShellInfoReader* reader = m_hWnd ? GetFrameShellInfoReader() : nullptr)
-    reader->Forget(m_hWnd);
+  if (CShellInfoReader* reader = m_hWnd ? ShellInfoReader() : nullptr) reader->Forget(m_hWnd);
   if (m_hWnd && ::IsWindow(m_hWnd)) {
     ::SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, 0);
     ::DestroyWindow(m_hWnd);
@@ -117,12 +116,12 @@ LRESULT CBtnPanel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 int CBtnPanel::OnCreate() {
-  HookFrameWindow(GetFrameWindow());
+  HookFrameWindow(m_host ? m_host->GetFrameWindow() : nullptr);
   return 0;
 }
 
 void CBtnPanel::OnDestroy() {
-  if (CShellInfoReader* reader = GetFrameShellInfoReader()) reader->Forget(m_hWnd);
+  if (CShellInfoReader* reader = ShellInfoReader()) reader->Forget(m_hWnd);
   m_frameHook.reset();
   m_tracking = false;
 }
@@ -134,7 +133,13 @@ void CBtnPanel::HookFrameWindow(HWND frame) {
   m_frameHook->HookWindow(frame);
 }
 
-void CBtnPanel::StartBarMove() { BeginFrameHoldToMove(m_hWnd); }
+void CBtnPanel::StartBarMove() {
+  if (m_host) m_host->BeginHoldToMove(m_hWnd);
+}
+
+CShellInfoReader* CBtnPanel::ShellInfoReader() const {
+  return m_host ? m_host->GetShellInfoReader() : nullptr;
+}
 
 // ---------------------------------------------------------------------------
 // Items and layout

@@ -13,6 +13,8 @@
 #include "core/BarMessages.h"
 #include "framework/Wnd.h"
 
+class CBarHost;
+class CShellInfoReader;
 class CTabData;
 class CSubclassWnd;
 class CBtnDragTracker;
@@ -61,7 +63,8 @@ class CBtnPanel : public CWnd {
  public:
   static const char kClassName[];
 
-  explicit CBtnPanel(CTabData& tab);
+  // host is the frame that holds the bar, or none.
+  explicit CBtnPanel(CTabData& tab, CBarHost* host = nullptr);
   ~CBtnPanel() override;
 
   BOOL Create(HWND parent, UINT id, const RECT& rect,
@@ -140,9 +143,11 @@ class CBtnPanel : public CWnd {
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   // The options to lay out and paint with.
-  virtual BarLook ReadLook() const { return BarLook::Current(); }
+  virtual BarLook ReadLook() const { return BarLook::Current(m_host); }
   // A press on no cell may become a move of the whole bar.
   virtual void StartBarMove();
+  // The frame's reader of icons and names, or none (the panel then reads them itself).
+  CShellInfoReader* ShellInfoReader() const;
 
  private:
   int OnCreate();
@@ -192,6 +197,7 @@ class CBtnPanel : public CWnd {
   bool m_tracking = false;
   bool m_leaveRequested = false;
   HWND m_toolTip = nullptr;
+  CBarHost* m_host = nullptr;
   std::unique_ptr<CSubclassWnd> m_frameHook;
   std::unique_ptr<CBtnDragTracker> m_dragTracker;  // kept after its mode until the next
   uint32_t m_nextSerial = 1;

@@ -4,11 +4,10 @@
 #include <algorithm>
 
 #include "bar/BtnPanel.h"
-#include "bar/FrameLink.h"
 #include "bar/ShellInfoReader.h"
 
 void CBtnPanel::ReadAllItems(bool report) {
-  CShellInfoReader* reader = m_hWnd ? GetFrameShellInfoReader() : nullptr;
+  CShellInfoReader* reader = m_hWnd ? ShellInfoReader() : nullptr;
   if (!reader) {
     HWND parent = m_hWnd ? ::GetParent(m_hWnd) : nullptr;
     const size_t count = m_items.size();
@@ -55,7 +54,7 @@ void CBtnPanel::SettlePending() {
 }
 
 void CBtnPanel::OnShellInfoRead() {
-  CShellInfoReader* reader = GetFrameShellInfoReader();
+  CShellInfoReader* reader = ShellInfoReader();
   if (!reader) return;
   std::vector<CShellInfoReader::Answer> answers = reader->TakeAnswers(m_hWnd);
   if (answers.empty()) return;

@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <string>
 
+#include "bar/BarHost.h"
 #include "bar/BarLook.h"
 #include "bar/BarPaint.h"
 #include "bar/BtnPanel.h"
-#include "bar/FrameLink.h"
 #include "bar/ShellInfoReader.h"
 #include "bar/PanelScroll.h"
 #include "bar/RecentStrip.h"
@@ -21,13 +21,11 @@
 #include "core/PlumageLibrary.h"
 #include "core/SettingsFile.h"
 #include "core/StyleWord.h"
-#include "frame/MainFrame.h"
 #include "framework/WinApp.h"
 
 const char CChildView::kClassName[] = "KestrelView";
 
 namespace {
-DWORD StyleWord() { return BarLook::Current().style; }
 bool IsVertical(DWORD style) { return (style & style::kVertical) != 0; }
 
 // Lets pending messages through during an animation; false when the
@@ -51,8 +49,9 @@ const char kRecentSection[] = "RecentUsed";
 const char kRecentKey[] = "Btn%d";
 }  // namespace
 
-CChildView::CChildView()
-    : m_plumage(std::make_unique<CPlumageLibrary>()),
+CChildView::CChildView(CBarHost* host)
+    : m_host(host),
+      m_plumage(std::make_unique<CPlumageLibrary>()),
       m_launcher(std::make_unique<CLauncher>(g_tabList, *this, *m_plumage)) {}
 
 CChildView::~CChildView() = default;
@@ -71,16 +70,16 @@ BOOL CChildView::Create(HWND frame, UINT id, DWORD style) {
     return FALSE;
   // No border of its own; the client edge unless the view frame is flat.
   style = (style & ~WS_BORDER) | WS_CLIPCHILDREN;
-  DWORD exStyle = (StyleWord() & style::kFlatFrame) ? 0 : WS_EX_CLIENTEDGE;
+  DWORD exStyle = (GetStyleWord() & style::kFlatFrame) ? 0 : WS_EX_CLIENTEDGE;
   return CreateEx(exStyle, kClassName, "", style, RECT{0, 0, 0, 0}, frame, id);
 }
 
 int CChildView::StripThickness() const {
-  return BarLook::Current().tabHightAdj + ::GetSystemMetrics(SM_CYVTHUMB);
+  return BarLook::Current(m_host).tabHightAdj + ::GetSystemMetrics(SM_CYVTHUMB);
 }
 
 void CChildView::ApplyTabTextOptions(bool withShare) {
-  DWORD style = StyleWord();
+  DWORD style = GetStyleWord();
   int draw = g_barOptions.GetInt("TabTxtDraw", 0x8001);
   int mode = (style & style::kAutoTabWidth) ? 0 : draw == 2 ? 18 : draw == 0 ? 10 : 6;
   double share = withShare ? g_barOptions.GetInt("TabScrW", 40) * 0.01 : 0.0;
@@ -88,9 +87,9 @@ void CChildView::ApplyTabTextOptions(bool withShare) {
 }
 
 int CChildView::OnCreate() {
-  DWORD style = StyleWord();
+  DWORD style = GetStyleWord();
   int t = StripThickness();
-  m_strip = std::make_unique<CTabStrip>();
+  m_strip = std::make_unique<CTabStrip>(m_host);
   RECT stripRect = IsVertical(style) ? RECT{0, 0, t, 100} : RECT{0, 0, 100, t};
   if (!m_strip->Create(m_hWnd, stripRect)) return -1;
   ApplyTabTextOptions(true);
@@ -116,7 +115,7 @@ int CChildView::OnCreate() {
 }
 
 void CChildView::OnDestroy() {
-  DWORD style = StyleWord();
+  DWORD style = GetStyleWord();
   if ((style & style::kSaveLastTab) && g_tabList.GetCurrentTab())
     g_barOptions.SetString("LastActiveTab", g_tabList.GetCurrentTab()->m_name.c_str());
   if (m_strip) g_barOptions.SetInt("TabScrW", static_cast<int>(m_strip->SplitterShare() * 100));
@@ -129,7 +128,7 @@ void CChildView::OnDestroy() {
 }
 
 void CChildView::UpdateToolTip() {
-  bool wanted = (StyleWord() & style::kToolTips) != 0;
+  bool wanted = (GetStyleWord() & style::kToolTips) != 0;
   if (wanted && !m_toolTip && LoadCommonControls()) {
     m_toolTip =
         ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
@@ -180,7 +179,7 @@ CBtnPanel* CChildView::ShowTabPanel(int index) {
   if (slot && !::IsWindow(slot->GetSafeHwnd())) InternalError(__LINE__);
 
   CBtnPanel* previous = m_current != slot.get() ? m_current : nullptr;
-  BarLook look = BarLook::Current();
+  BarLook look = BarLook::Current(m_host);
   if (slot) {
     if (previous) previous->ShowWindow(SW_HIDE);
     slot->SetImageList(look.ImagesForStyle());
@@ -189,7 +188,7 @@ CBtnPanel* CChildView::ShowTabPanel(int index) {
     slot->Rebuild(false, true);
     if (m_strip->GetPanelScrollBar()) ::SetScrollPos(m_strip->GetPanelScrollBar(), SB_CTL, 0, TRUE);
   } else {
-    auto panel = std::make_unique<CBtnPanel>(*tab);
+    auto panel = std::make_unique<CBtnPanel>(*tab, m_host);
     panel->SetImageList(look.ImagesForStyle());
     if (!panel->Create(m_hWnd, kFirstPanelId + m_panelCounter++, RECT{0, 0, 0, 0})) return nullptr;
     slot = std::move(panel);
@@ -210,7 +209,7 @@ void CChildView::SlideIn(CBtnPanel& panel) {
   RECT r;
   ::GetWindowRect(panel, &r);
   ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&r), 2);
-  bool vertical = IsVertical(StyleWord());
+  bool vertical = IsVertical(GetStyleWord());
   int length = vertical ? r.bottom - r.top : r.right - r.left;
   int finalEdge = vertical ? r.top : r.left;
   int edge = finalEdge + length;
@@ -234,7 +233,7 @@ void CChildView::LayOut() {
   if (!m_hWnd || !m_strip) return;
   RECT client;
   GetClientRect(&client);
-  BarLook look = BarLook::Current();
+  BarLook look = BarLook::Current(m_host);
   ViewLayout layout = ComputeViewLayout(client.right, client.bottom, look.style, StripThickness(),
                                         look.frmBorderX, look.frmBorderY);
   const RECT& s = layout.strip;
@@ -249,7 +248,7 @@ void CChildView::OnSize(int, int) { LayOut(); }
 
 void CChildView::UpdateScrollRange() {
   if (!m_current || !m_strip) return;
-  BarLook look = BarLook::Current();
+  BarLook look = BarLook::Current(m_host);
   bool vertical = IsVertical(look.style);
   RECT client;
   GetClientRect(&client);
@@ -315,7 +314,7 @@ void CChildView::FitFrame(bool animate) {
   m_fitted = true;
   HWND frame = ::GetParent(m_hWnd);
   if (!m_current || !frame) return;
-  BarLook look = BarLook::Current();
+  BarLook look = BarLook::Current(m_host);
   bool vertical = IsVertical(look.style);
   int t = StripThickness();
 
@@ -357,7 +356,7 @@ void CChildView::FitFrame(bool animate) {
 }
 
 void CChildView::ApplyOptions(DWORD oldStyle) {
-  DWORD style = StyleWord();
+  DWORD style = GetStyleWord();
   DWORD changed = style ^ oldStyle;
   HWND frame = ::GetParent(m_hWnd);
   auto redrawFrame = [frame] {
@@ -365,7 +364,7 @@ void CChildView::ApplyOptions(DWORD oldStyle) {
       ::RedrawWindow(frame, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   };
-  BarLook look = BarLook::Current();
+  BarLook look = BarLook::Current(m_host);
   if ((changed & style::kAutoTabWidth) || Changed("TabTxtDraw") || Changed("TabTxtWidth"))
     ApplyTabTextOptions(false);
   if (changed & style::kToolTips) UpdateToolTip();
@@ -380,8 +379,9 @@ void CChildView::ApplyOptions(DWORD oldStyle) {
     FitFrame(false);
     redrawFrame();
   }
-  if ((changed & (style::kShowText | style::kLargeIcons | style::kButtonEdges)) || Changed("TxtFontHeight") ||
-      Changed("BtnTxtDraw") || Changed("BorderX") || Changed("BorderY") || Changed("BtnTxtWidth")) {
+  if ((changed & (style::kShowText | style::kLargeIcons | style::kButtonEdges)) ||
+      Changed("TxtFontHeight") || Changed("BtnTxtDraw") || Changed("BorderX") ||
+      Changed("BorderY") || Changed("BtnTxtWidth")) {
     for (auto& panel : m_panels) {
       if (!panel || panel.get() == m_current) continue;
       panel->SetImageList(look.ImagesForStyle());
@@ -526,7 +526,7 @@ void CChildView::OnPaint() {
   HDC dc = ::BeginPaint(m_hWnd, &paint);
   RECT client;
   GetClientRect(&client);
-  BarLook look = BarLook::Current();
+  BarLook look = BarLook::Current(m_host);
   PaintViewFrame(dc, client, look.style, StripThickness(), look.frmBorderX, look.frmBorderY);
   ::EndPaint(m_hWnd, &paint);
 }
@@ -558,14 +558,14 @@ LRESULT CChildView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (m_strip) ::SendMessageA(*m_strip, WM_BUILD_PROGRESS, wParam, lParam);
       return 0;
     case WM_VIEW_LATE_START:
-      if (CShellInfoReader* reader = GetFrameShellInfoReader()) reader->Go();
+      if (CShellInfoReader* reader = m_host ? m_host->GetShellInfoReader() : nullptr) reader->Go();
       LoadCommonControls();
       UpdateToolTip();
       if (m_strip) m_strip->CreateLateControls();
       // The recent list asks the shell about each entry: a 3-pixel handle
       // need not hold up the bar's first picture for that.
       if (CRecentStrip* recent = m_strip ? m_strip->GetRecentStrip() : nullptr) {
-        recent->SetImageList(BarLook::Current().smallImages);
+        recent->SetImageList(BarLook::Current(m_host).smallImages);
         recent->Load(kRecentSection, kRecentKey, g_barOptions.GetInt("RctNo", 3));
       }
       return 0;
@@ -583,7 +583,7 @@ LRESULT CChildView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnTabList(wParam, lParam);
     case WM_LBUTTONDOWN:
       // A press on the margin around the panel may move the whole bar.
-      BeginFrameHoldToMove(m_hWnd);
+      if (m_host) m_host->BeginHoldToMove(m_hWnd);
       return 0;
     default:
       break;

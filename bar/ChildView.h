@@ -13,6 +13,7 @@
 #include "framework/Menu.h"
 #include "framework/Wnd.h"
 
+class CBarHost;
 class CBtnPanel;
 class CLauncher;
 class CPlumageLibrary;
@@ -35,7 +36,8 @@ class CChildView : public CWnd, public CLauncherHost {
   static const UINT kFirstTabCommand = 20000;
   static const UINT kLastTabCommand = 24095;
 
-  CChildView();
+  // host is the frame that holds the view (none in tests: the option cache's defaults apply).
+  explicit CChildView(CBarHost* host = nullptr);
   ~CChildView() override;
 
   BOOL Create(HWND frame, UINT id, DWORD style);
@@ -156,6 +158,7 @@ class CChildView : public CWnd, public CLauncherHost {
 
   std::unique_ptr<CTabStrip> m_strip;
   std::vector<std::unique_ptr<CBtnPanel>> m_panels;  // one slot per visible tab
+  CBarHost* m_host = nullptr;  // the frame, or none
   CBtnPanel* m_current = nullptr;
   int m_currentIndex = -1;
   bool m_fitted = false;  // the fit guard

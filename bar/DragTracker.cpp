@@ -1,6 +1,5 @@
 #include "bar/DragTracker.h"
 
-#include "bar/FrameLink.h"
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
 #include "kestrel_res.h"
@@ -216,8 +215,7 @@ LRESULT CDragTracker::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 RECT FrameWindowRect(HWND owner) {
-  HWND frame = GetFrameWindow();
-  if (!frame) frame = ::GetAncestor(owner, GA_ROOT);
+  HWND frame = ::GetAncestor(owner, GA_ROOT);
   RECT r{};
   if (frame) ::GetWindowRect(frame, &r);
   return r;

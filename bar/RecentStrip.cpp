@@ -4,8 +4,8 @@
 #include <cstring>
 #include <utility>
 
+#include "bar/BarHost.h"
 #include "bar/BarLook.h"
-#include "bar/FrameLink.h"
 #include "bar/TabLayout.h"
 #include "bar/TabStrip.h"
 #include "core/CommonControls.h"
@@ -264,7 +264,8 @@ LRESULT CRecentStrip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 int CRecentStrip::OnCreate() {
-  if (HWND frame = GetFrameWindow()) {
+  CBarHost* host = m_owner.GetHost();
+  if (HWND frame = host ? host->GetFrameWindow() : nullptr) {
     m_frameHook = std::make_unique<CMenuLoopHook>(m_hWnd);
     m_frameHook->HookWindow(frame);
   }
@@ -410,7 +411,7 @@ void CRecentStrip::PaintItem(HDC dc, const RecentItem& item, bool hot) const {
   if (sunken) ::DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
   int shift = sunken ? 1 : 0;
   // Asked for only when first drawn: the frame may still be opening the lists at creation.
-  HIMAGELIST images = m_images ? m_images : BarLook::Current().smallImages;
+  HIMAGELIST images = m_images ? m_images : BarLook::Current(m_owner.GetHost()).smallImages;
   if (!images) images = SystemImageList(false);
   if (images && item.image >= 0)
     DrawListImage(images, item.image, dc, (r.left + r.right) / 2 - 8 + shift,

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "bar/BarLook.h"
-#include "bar/FrameLink.h"
+#include "bar/BarHost.h"
 #include "bar/RecentStrip.h"
 #include "core/CommonControls.h"
 #include "core/Globals.h"
@@ -19,11 +19,14 @@ namespace {
 const int kMaxFixedChars = 1000;
 const int kMaxTabThickness = 0x7FFF;
 
-BarLook FrameLook() {
+BarLook FrameLook(CBarHost* host) {
   BarLook look;
-  if (!ReadFrameLook(look)) {
+  if (host) {
+    host->ReadLook(look);
+  } else {
     // No frame (a test): the settings file's values.
-    look.style = static_cast<DWORD>(g_barOptions.GetInt("Style", static_cast<int>(style::kDefault)));
+    look.style =
+        static_cast<DWORD>(g_barOptions.GetInt("Style", static_cast<int>(style::kDefault)));
     look.tabHightAdj = g_barOptions.GetInt("TabHightAdj", 0);
   }
   return look;
@@ -32,7 +35,7 @@ BarLook FrameLook() {
 
 const char CTabStrip::kClassName[] = "KestrelTabStrip";
 
-CTabStrip::CTabStrip() = default;
+CTabStrip::CTabStrip(CBarHost* host) : m_host(host) {}
 
 CTabStrip::~CTabStrip() {
   // Destroyed here, while the whole object still answers its messages.
@@ -224,10 +227,10 @@ int CTabStrip::Thickness() const {
   return m_orientation == tablayout::kHorizontal ? client.bottom : client.right;
 }
 
-DWORD CTabStrip::StyleWord() { return FrameLook().style; }
+DWORD CTabStrip::StyleWord() const { return FrameLook(m_host).style; }
 
 int CTabStrip::TabThickness() const {
-  int adjust = FrameLook().tabHightAdj;
+  int adjust = FrameLook(m_host).tabHightAdj;
   long long thickness = static_cast<long long>(adjust) + ::GetSystemMetrics(SM_CYHSCROLL);
   return static_cast<int>(std::max(0LL, std::min<long long>(thickness, kMaxTabThickness)));
 }

@@ -17,6 +17,7 @@
 #include "framework/GdiObject.h"
 #include "framework/Wnd.h"
 
+class CBarHost;
 class CRecentStrip;
 
 // Notification codes the strip sends its parent in WM_NOTIFY.
@@ -57,10 +58,12 @@ class CTabStrip : public CWnd {
   static constexpr UINT kRecentId = 3;
   static const char kClassName[];
 
-  CTabStrip();
+  // host is the frame that holds the bar, or none.
+  explicit CTabStrip(CBarHost* host = nullptr);
   ~CTabStrip() override;
 
   BOOL Create(HWND parent, const RECT& rect, UINT id = kControlId);
+  CBarHost* GetHost() const { return m_host; }
 
   // Tabs (indices from 0 in tab order; invalid ones are ignored).
   int AddTab(const std::string& name, uint32_t color, uint32_t textColor, bool relayout = true);
@@ -150,7 +153,7 @@ class CTabStrip : public CWnd {
   void RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam);
 
   // The frame's running style word (the settings file's without a frame).
-  static DWORD StyleWord();
+  DWORD StyleWord() const;
   // Geometry.
   int Length() const;     // the client length along the strip
   int Thickness() const;  // the client size across it
@@ -200,6 +203,7 @@ class CTabStrip : public CWnd {
   CFont m_editFont;          // upright, for a vertical strip's rename edit
   int m_fontThickness = -1;  // the thickness the fonts were made for
   int m_averageCharWidth = 0;
+  CBarHost* m_host = nullptr;
   HWND m_arrows = nullptr;  // children: destroyed with the strip
   HWND m_panelScrollBar = nullptr;
   bool m_scrollShown = false;

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "bar/FrameLink.h"
+#include "bar/BarHost.h"
 #include "bar/RecentStrip.h"
 #include "core/Globals.h"
 #include "core/StyleWord.h"
@@ -115,8 +115,8 @@ void CTabStrip::OnLButtonDown(POINT point) {
   if (hit < 0) {
     if (m_barMove)
       m_barMove(m_hWnd);
-    else
-      BeginFrameHoldToMove(m_hWnd);
+    else if (m_host)
+      m_host->BeginHoldToMove(m_hWnd);
     return;
   }
   Select(hit);

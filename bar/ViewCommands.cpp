@@ -10,10 +10,9 @@
 #include "bar/BtnItem.h"
 #include "bar/BtnPanel.h"
 #include "bar/ChildView.h"
-#include "bar/FrameLink.h"
+#include "bar/BarHost.h"
 #include "bar/RecentStrip.h"
 #include "bar/TabStrip.h"
-#include "bar/ViewFrameLink.h"
 #include "core/ButtonRecord.h"
 #include "core/Globals.h"
 #include "core/Launcher.h"
@@ -27,11 +26,11 @@
 // ---- the launcher's host ----
 
 HWND CChildView::GetFrameWindow() {
-  HWND frame = ::GetFrameWindow();
+  HWND frame = m_host ? m_host->GetFrameWindow() : nullptr;
   return frame ? frame : ::GetParent(m_hWnd);
 }
 
-DWORD CChildView::GetStyleWord() { return BarLook::Current().style; }
+DWORD CChildView::GetStyleWord() { return BarLook::Current(m_host).style; }
 
 void CChildView::PostToView(UINT message, WPARAM wParam, LPARAM lParam) {
   PostMessage(message, wParam, lParam);
@@ -67,12 +66,16 @@ void CChildView::AddRecentlyUsed(const std::string& command) {
   if (CRecentStrip* recent = m_strip ? m_strip->GetRecentStrip() : nullptr) recent->Add(command);
 }
 
-void CChildView::PauseAutoHide() { PauseFrameAutoHide(); }
-void CChildView::ResumeAutoHide() { ResumeFrameAutoHide(); }
+void CChildView::PauseAutoHide() {
+  if (m_host) m_host->PauseAutoHide();
+}
+void CChildView::ResumeAutoHide() {
+  if (m_host) m_host->ResumeAutoHide();
+}
 
 UINT CChildView::TrackButtonMenu(const std::vector<ButtonMenuItem>& items) {
-  BarLook look = BarLook::Current();
-  bool large = (look.style & 0x200) != 0;
+  BarLook look = BarLook::Current(m_host);
+  bool large = (look.style & style::kLargeIcons) != 0;
   // The frame asks the view for the state of every item when the menu opens; the buttons'
   // identifiers are the view's while the menu is open.
   UINT last = 0;

@@ -5,7 +5,6 @@
 #include "bar/BtnPanel.h"
 #include "bar/ChildView.h"
 #include "bar/TabStrip.h"
-#include "bar/ViewFrameLink.h"
 #include "core/Globals.h"
 #include "framework/WinApp.h"
 #include "kestrel_res.h"
@@ -86,9 +85,9 @@ void CChildView::OpenMenu(HMENU popup) {
   HWND frame = GetFrameWindow();
   POINT cursor{};
   ::GetCursorPos(&cursor);
-  PauseFrameAutoHide();
+  PauseAutoHide();
   // The menu must close when the user clicks elsewhere: its owner is brought to the front.
   ::SetForegroundWindow(frame);
   ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, frame, nullptr);
-  ResumeFrameAutoHide();
+  ResumeAutoHide();
 }

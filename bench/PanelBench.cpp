@@ -88,7 +88,7 @@ class CStyledPanel : public CBtnPanel {
 
  protected:
   BarLook ReadLook() const override {
-    BarLook look = BarLook::Current();
+    BarLook look = BarLook::Current(nullptr);
     look.style = m_style;
     return look;
   }

@@ -57,11 +57,6 @@ BOOL CALLBACK SendShellChanged(HWND window, LPARAM) {
 CMainFrame::CMainFrame() = default;
 CMainFrame::~CMainFrame() = default;
 
-CMainFrame* GetMainFrame() {
-  CWinApp* app = AfxGetApp();
-  return app ? dynamic_cast<CMainFrame*>(app->m_pMainWnd) : nullptr;
-}
-
 BOOL CMainFrame::Create(const char* title, const RECT& rect) {
   // Tool window; pop-up, visible, dialog frame, minimise box.
   return CreateEx(WS_EX_TOOLWINDOW, kClassName, title, 0x90420000, rect, nullptr, 0);
@@ -102,7 +97,7 @@ int CMainFrame::OnCreate() {
 
   ReadOptionCopies();
 
-  m_viewObject = std::make_unique<CChildView>();
+  m_viewObject = std::make_unique<CChildView>(this);
   if (!m_viewObject->Create(m_hWnd, ID_VIEW_PANE, WS_CHILD | WS_VISIBLE | WS_BORDER)) return -1;
   m_view = m_viewObject->GetSafeHwnd();
   m_pView = m_viewObject.get();

@@ -8,6 +8,7 @@
 
 #include "core/BarMessages.h"
 #include "core/StyleWord.h"
+#include "bar/BarHost.h"
 #include "framework/FrameWnd.h"
 #include "framework/GdiObject.h"
 
@@ -17,7 +18,7 @@ class CShellInfoReader;
 
 // The bar's only top-level window: position, orientation, the "file" menu,
 // hold-to-move, and the resources the view draws with.
-class CMainFrame : public CFrameWnd {
+class CMainFrame : public CFrameWnd, public CBarHost {
  public:
   CMainFrame();
   ~CMainFrame() override;
@@ -39,7 +40,7 @@ class CMainFrame : public CFrameWnd {
   // used) and takes over what it changed; false when it was cancelled or could not open.
   bool OptionDialog(int page);
   // The thread that reads icons and names for the panels, or none.
-  CShellInfoReader* GetShellInfoReader() const { return m_shellReader.get(); }
+  CShellInfoReader* GetShellInfoReader() override { return m_shellReader.get(); }
   HFONT GetTextFont() const { return m_textFont.GetSafeHandle(); }
   int GetTabHightAdj() const { return m_tabHightAdj; }
   int GetFrmBorderX() const { return m_frmBorderX; }
@@ -54,10 +55,12 @@ class CMainFrame : public CFrameWnd {
 
   // A left-button press on window (the view or a panel) may become a move of
   // the whole bar when the button is held still for half a second.
-  void BeginHoldToMove(HWND window);
+  void BeginHoldToMove(HWND window) override;
   // Every menu and dialog of the bar is bracketed by these two.
-  void PauseAutoHide() { m_autoHideArmed = false; }
-  void ResumeAutoHide();
+  void PauseAutoHide() override { m_autoHideArmed = false; }
+  void ResumeAutoHide() override;
+  HWND GetFrameWindow() override { return m_hWnd; }
+  void ReadLook(BarLook& look) override;
   // Idle-time update of the controls' states.
   void OnIdleUpdate();
   // Makes the button text font for TxtFontHeight unless one of that height exists.
@@ -138,6 +141,3 @@ class CMainFrame : public CFrameWnd {
   std::unique_ptr<CChildView> m_viewObject;
   bool m_autoDelete = false;
 };
-
-// The application's frame, or none before it exists and after it is gone.
-CMainFrame* GetMainFrame();

@@ -1,7 +1,9 @@
-// The options dialog of the settings library, seen from the frame: what the
-// bar hands over before it opens and what it takes over after OK.
+// The frame's running options: the copies the bar is laid out and painted with, and the options
+// dialog of the settings library, seen from the frame: what the bar hands over before it opens
+// and what it takes over after OK.
 #include <vector>
 
+#include "bar/BarLook.h"
 #include "bar/ChildView.h"
 #include "bar/RecentStrip.h"
 #include "bar/TabStrip.h"
@@ -45,4 +47,23 @@ bool CMainFrame::OptionDialog(int page) {
   if (m_view) ::SendMessageA(m_view, WM_VIEW_OPTIONS_CHANGED, oldStyle, 0);
   g_barOptions.Flush();
   return true;
+}
+
+void CMainFrame::ReadLook(BarLook& look) {
+  look.style = m_style;
+  look.font = m_textFont.GetSafeHandle();
+  // The frame makes no font while text is off, and a font of height 0 shows no text either.
+  look.fontHeight = 0;
+  LOGFONTA lf{};
+  if ((look.style & style::kShowText) && look.font && ::GetObjectA(look.font, sizeof lf, &lf))
+    look.fontHeight = lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight;
+  look.btnTxtWidth = m_btnTxtWidth;
+  look.btnTxtDraw = m_btnTxtDraw;
+  look.borderX = m_borderX;
+  look.borderY = m_borderY;
+  look.frmBorderX = m_frmBorderX;
+  look.frmBorderY = m_frmBorderY;
+  look.tabHightAdj = m_tabHightAdj;
+  look.largeImages = GetLargeImageList();
+  look.smallImages = GetSmallImageList();
 }

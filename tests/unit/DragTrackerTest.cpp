@@ -785,7 +785,7 @@ class DragScrollTest : public DragViewTest {
 TEST_F(DragScrollTest, ACellModeScrollsByLinesBesideThePanelAndByPagesBeyondTheBar) {
   CBtnPanel& panel = *view->GetCurrentPanel();
   ASSERT_TRUE(view->GetTabStrip().IsPanelScrollBarShown());
-  const BarLook look = BarLook::Current();
+  const BarLook look = BarLook::Current(nullptr);
   auto probe = std::make_unique<CCellScrollProbe>(panel, 1, 0, look.style, look.borderX);
   ASSERT_TRUE(probe->Start());
   RECT r;

@@ -10,8 +10,8 @@
 #include "bar/ShellInfoReader.h"
 #include "core/ButtonRecord.h"
 #include "core/TabData.h"
+#include "tests/unit/FakeBarHost.h"
 
-extern CShellInfoReader* g_testShellInfoReader;
 
 namespace {
 std::string ThisProgram() {
@@ -56,7 +56,6 @@ class ShellInfoReaderTest : public ::testing::Test {
   }
   void TearDown() override {
     panel.reset();
-    g_testShellInfoReader = nullptr;
     g_progress = nullptr;
     if (parent) ::DestroyWindow(parent);
   }
@@ -66,9 +65,9 @@ class ShellInfoReaderTest : public ::testing::Test {
     tab = std::make_unique<CTabData>("T", 1);
     for (const auto& c : commands)
       tab->m_buttons.push_back(std::make_unique<CBtnData>(ParseButtonRecord(c)));
-    panel = std::make_unique<CBtnPanel>(*tab);
+    panel = std::make_unique<CBtnPanel>(*tab, &host);
     EXPECT_TRUE(panel->Create(parent, 19000, RECT{0, 0, 300, 40}));
-    g_testShellInfoReader = &reader;
+    host.reader = &reader;
     panel->Rebuild(true);
     return *panel;
   }
@@ -79,6 +78,7 @@ class ShellInfoReaderTest : public ::testing::Test {
   }
 
   CShellInfoReader reader;
+  FakeBarHost host;
   HWND parent = nullptr;
   std::vector<std::pair<WPARAM, LPARAM>> progress;
   std::unique_ptr<CTabData> tab;

@@ -14,7 +14,6 @@
 #include "bar/ChildView.h"
 #include "bar/TabStrip.h"
 #include "bar/ViewEnabling.h"
-#include "bar/ViewFrameLink.h"
 #include "core/Globals.h"
 #include "core/Launcher.h"
 #include "core/PlumageLibrary.h"
@@ -22,10 +21,6 @@
 #include "framework/CmdUI.h"
 #include "kestrel_res.h"
 #include "tests/unit/TempProgramFolder.h"
-
-// The unit test program never has a frame.
-void PauseFrameAutoHide() {}
-void ResumeFrameAutoHide() {}
 
 namespace {
 
