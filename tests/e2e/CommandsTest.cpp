@@ -9,59 +9,18 @@
 #include <string>
 #include <vector>
 
+#include "BarWindows.h"
 #include "Input.h"
+#include "Menus.h"
 #include "ProgramFolder.h"
+#include "TabGeometry.h"
+#include "Text.h"
 #include "WindowFinder.h"
 
 namespace e2e {
 namespace {
 
 const UINT kTabList = 0x80C8;
-
-std::string Cp932(const wchar_t* text) {
-  char buffer[512];
-  int n = ::WideCharToMultiByte(932, 0, text, -1, buffer, sizeof buffer, nullptr, nullptr);
-  return n > 0 ? std::string(buffer, n - 1) : std::string();
-}
-
-HWND FirstChild(HWND parent, const char* className, bool visibleOnly = false) {
-  for (HWND child : ChildWindows(parent, className))
-    if (!visibleOnly || ::IsWindowVisible(child)) return child;
-  return nullptr;
-}
-
-// The centre of tab index on the screen, laid out as the strip lays out a horizontal strip:
-// after the two arrows and a gap, each tab its text width + 20 long, overlapping by 8; the
-// text in the menu font sized to the strip's thickness.
-POINT TabCentre(HWND strip, const std::vector<std::string>& names, size_t index) {
-  RECT r = WindowRectOf(strip);
-  RECT client;
-  ::GetClientRect(strip, &client);
-  int thickness = client.bottom;
-  int arrow = std::min(thickness, ::GetSystemMetrics(SM_CXHTHUMB));
-  NONCLIENTMETRICSA metrics{};
-  metrics.cbSize = sizeof metrics;
-  ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  LOGFONTA lf = metrics.lfMenuFont;
-  lf.lfHeight = -std::max(1, thickness - 4);
-  lf.lfWidth = 0;
-  HFONT font = ::CreateFontIndirectA(&lf);
-  HDC dc = ::GetDC(nullptr);
-  HGDIOBJ old = ::SelectObject(dc, font);
-  int start = 2 * arrow + 2;
-  int centre = 0;
-  for (size_t i = 0; i <= index && i < names.size(); ++i) {
-    SIZE size{};
-    ::GetTextExtentPoint32A(dc, names[i].c_str(), static_cast<int>(names[i].size()), &size);
-    int length = size.cx + 20;
-    centre = start + length / 2;
-    start += length - 8;
-  }
-  ::SelectObject(dc, old);
-  ::ReleaseDC(nullptr, dc);
-  ::DeleteObject(font);
-  return POINT{r.left + centre, r.top + thickness / 2};
-}
 
 class CommandsTest : public ::testing::Test {
  protected:
@@ -74,27 +33,16 @@ class CommandsTest : public ::testing::Test {
     if (MenuOpen()) Choose(VK_ESCAPE);
   }
   bool MenuOpen() const { return OpenMenuOf(bar_.Id()) != nullptr; }
-  HWND WaitForMenu(DWORD timeoutMs = 5000) const {
-    HWND menu = nullptr;
-    WaitUntil([&] { return (menu = OpenMenuOf(bar_.Id())) != nullptr; }, timeoutMs);
-    // The menu shows before its loop takes the keyboard: keys pressed at once may be lost.
-    if (menu) ::Sleep(300);
-    return menu;
-  }
+  HWND WaitForMenu(DWORD timeoutMs = 5000) const { return e2e::WaitForMenu(bar_.Id(), timeoutMs); }
 
   HWND StartBar(const std::string& common, const std::string& rest) {
-    EXPECT_TRUE(folder_.WriteIni("[Common]\r\nTrans=10\r\n" + common + rest));
-    bar_ = folder_.Start();
+    HWND frame = e2e::StartBar(folder_, "[Common]\r\nTrans=10\r\n" + common + rest, &bar_);
     EXPECT_TRUE(bar_.Started());
-    HWND frame = bar_.WaitForFrame();
-    if (!frame) return nullptr;
-    WaitUntil([frame] { return FirstChild(frame, "KestrelBtnPanel", true) != nullptr; }, 5000);
-    ::Sleep(300);  // the start tab is scrolled into view by a posted command
-    BringToFront(frame);
+    if (frame) BringToFront(frame);
     return frame;
   }
-  HWND Strip(HWND frame) const { return FirstChild(frame, "KestrelTabStrip"); }
-  HWND Panel(HWND frame) const { return FirstChild(frame, "KestrelBtnPanel", true); }
+  HWND Strip(HWND frame) const { return TabStripOf(frame); }
+  HWND Panel(HWND frame) const { return ShownPanel(frame); }
 
   // Opens the context menu of a tab with a real right click.
   bool RightClickTab(HWND frame, const std::vector<std::string>& names, size_t index) {
@@ -110,25 +58,8 @@ class CommandsTest : public ::testing::Test {
     ClickAtPointer(r.left + offset, (r.top + r.bottom) / 2, true);
     return WaitForMenu(3000) != nullptr;
   }
-  // Chooses from the open menu by an access key (a letter) or a key (VK_UP, VK_RETURN,
-  // VK_ESCAPE). The keys go to the menu window itself: the menu's loop takes every key message
-  // of its thread, while keys sent as input go to whatever Wine's desktop holds in front, which
-  // is not always the bar after the pointer was moved.
-  void Choose(WORD key) {
-    HWND menu = OpenMenuOf(bar_.Id());
-    if (menu && key >= 'A' && key <= 'Z') {
-      Post(menu, WM_CHAR, key - 'A' + 'a', 1);
-    } else if (menu) {
-      Post(menu, WM_KEYDOWN, key, 1);
-      Post(menu, WM_KEYUP, key, 0xC0000001);
-    } else {
-      PressKey(key);
-    }
-    ::Sleep(300);
-  }
-  std::string Section(const std::string& name) const {
-    return SectionBytes(folder_.ReadIni(), name);
-  }
+  void Choose(WORD key) { ChooseFromMenu(bar_.Id(), key); }
+  std::string Section(const std::string& name) const { return folder_.IniSection(name); }
   bool Exit() { return bar_.CloseFrame(); }
 
   ProgramFolder folder_;
@@ -210,8 +141,7 @@ TEST_F(CommandsTest, RenamingToAnotherCaseChangesNothingAndToAHiddenNameIsRefuse
   rename("SECRET", true);
   HWND box = bar_.WaitForMessageBox("Kestrel", 3000);
   ASSERT_NE(box, nullptr);
-  ::Sleep(300);  // the box's controls are made after its window shows
-  MessageBoxInfo info = ReadMessageBox(box);
+  MessageBoxInfo info = ReadShownMessageBox(box);
   EXPECT_EQ(info.text, Cp932(L"'Work'の名前を変更できません。同じ名前がすでにあります。\n"
                              L"別な名前を指定してください。"));
   // The icon is read from the screen, which the shared display does not always show (a black
@@ -220,7 +150,7 @@ TEST_F(CommandsTest, RenamingToAnotherCaseChangesNothingAndToAHiddenNameIsRefuse
     EXPECT_EQ(info.icon, BoxIcon::kExclamation);
   }
   ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-  ::Sleep(300);
+  ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }, 3000));
   ASSERT_TRUE(Exit());
   EXPECT_EQ(folder_.IniValue("Tab1", "Desc"), "Work");
   EXPECT_EQ(folder_.IniValue("Tab4", "Desc"), "Secret");
@@ -235,8 +165,7 @@ TEST_F(CommandsTest, DeletingATabAsksFirstAndTheFileLosesIt) {
     Choose('D');
     HWND box = bar_.WaitForMessageBox("Kestrel", 3000);
     ASSERT_NE(box, nullptr);
-    ::Sleep(300);
-    EXPECT_EQ(ReadMessageBox(box).text,
+    EXPECT_EQ(ReadShownMessageBox(box).text,
               Cp932(L"タブ'Mail'とタブ内のボタンをすべて削除してよろしいですか？"));
     ::PostMessageA(box, WM_COMMAND, answer, 0);
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }, 3000));
@@ -308,7 +237,7 @@ TEST_F(CommandsTest, ExitAfterLaunchEndsTheBarOnlyWhenSomethingStarted) {
   ASSERT_NE(frame, nullptr);
   RECT r = WindowRectOf(Panel(frame));
   ClickAt(r.left + 10, (r.top + r.bottom) / 2);  // the blank first cell
-  ::Sleep(1000);
+  EXPECT_FALSE(bar_.WaitForExit(1000));          // the time the bar would take to end
   EXPECT_TRUE(bar_.IsRunning());
   EXPECT_FALSE(folder_.Exists("Hatchling.ran"));
   // The button after it: the bar starts it and ends.

@@ -11,8 +11,10 @@
 #include <vector>
 
 #include "Drop.h"
+#include "BarWindows.h"
 #include "Input.h"
 #include "ProgramFolder.h"
+#include "Text.h"
 #include "WindowFinder.h"
 
 namespace e2e {
@@ -24,18 +26,6 @@ using V = std::vector<std::string>;
 // k starts 5 + 25 k into the panel while no separator comes before it.
 const char kSmallCells[] = "Style=32860\r\n";
 const int kCell = 20, kPitch = 25, kBorder = 5;
-
-std::string Cp932(const wchar_t* text) {
-  char buffer[512];
-  int n = ::WideCharToMultiByte(932, 0, text, -1, buffer, sizeof buffer, nullptr, nullptr);
-  return n > 0 ? std::string(buffer, n - 1) : std::string();
-}
-
-HWND FirstChild(HWND parent, const char* className, bool visibleOnly = false) {
-  for (HWND child : ChildWindows(parent, className))
-    if (!visibleOnly || ::IsWindowVisible(child)) return child;
-  return nullptr;
-}
 
 // The middle of cell k (no separator before it) in panel client coordinates.
 POINT CellMiddle(int k) { return POINT{kBorder + kPitch * k + kCell / 2, kBorder + kCell / 2}; }
@@ -60,15 +50,11 @@ class DropTest : public ::testing::Test {
     return StartBarWith(ini);
   }
   HWND StartBarWith(const std::string& ini) {
-    EXPECT_TRUE(folder_.WriteIni(ini));
-    bar_ = folder_.Start();
+    HWND frame = e2e::StartBar(folder_, ini, &bar_);
     EXPECT_TRUE(bar_.Started());
-    HWND frame = bar_.WaitForFrame();
-    if (!frame) return nullptr;
-    WaitUntil([frame] { return Panel(frame) != nullptr; }, 5000);
     return frame;
   }
-  static HWND Panel(HWND frame) { return FirstChild(frame, "KestrelBtnPanel", true); }
+  static HWND Panel(HWND frame) { return ShownPanel(frame); }
   // A point of the panel past its last cell.
   static POINT EmptySpace(HWND frame) {
     RECT client;
@@ -92,9 +78,7 @@ class DropTest : public ::testing::Test {
     EXPECT_TRUE(::IsWindow(panel));
   }
   // The panel's scroll bar in the tab strip (control 2).
-  static HWND ScrollBar(HWND frame) {
-    return ::GetDlgItem(FirstChild(frame, "KestrelTabStrip"), 2);
-  }
+  static HWND ScrollBar(HWND frame) { return PanelScrollBarOf(frame); }
   V Cells() const {
     V cells;
     int count = std::stoi(folder_.IniValue("Tab1", "No", "0"));

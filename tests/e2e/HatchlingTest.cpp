@@ -160,17 +160,6 @@ class ScopedFileTypes {
   std::vector<std::string> m_typeKeys;
 };
 
-// The box as the user sees it once it is shown (it is found as soon as it exists).
-MessageBoxInfo ReadShownMessageBox(HWND box) {
-  MessageBoxInfo info = ReadMessageBox(box);
-  for (DWORD start = ::GetTickCount();
-       info.icon == BoxIcon::kNone && ::GetTickCount() - start < 3000;) {
-    ::Sleep(50);
-    info = ReadMessageBox(box);
-  }
-  return info;
-}
-
 class HatchlingTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -182,11 +171,7 @@ class HatchlingTest : public ::testing::Test {
   void AddFakeKestrel() { ASSERT_TRUE(folder_.AddBinary("e2e\\Hatchling.exe", "Kestrel.exe")); }
 
   bool WaitForKestrelStart() const {
-    for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < 10000;) {
-      if (folder_.Exists("Hatchling.ran")) return true;
-      ::Sleep(20);
-    }
-    return false;
+    return WaitUntil([this] { return folder_.Exists("Hatchling.ran"); }, 10000);
   }
 
   // Runs setup to its end; returns the step names the dialog showed.
@@ -311,9 +296,7 @@ TEST_F(HatchlingTest, ASettingsFileOfThisLayoutIsOnlyCompleted) {
     EXPECT_EQ("コンバージョン", TextOf(::GetDlgItem(dialog, 1049)));
     ASSERT_TRUE(setup.WaitForExit(kSetupTimeoutMs));
     EXPECT_EQ(0u, setup.ExitCode());
-    for (DWORD start = ::GetTickCount();
-         !folder.Exists("Hatchling.ran") && ::GetTickCount() - start < 10000;)
-      ::Sleep(20);
+    WaitUntil([&] { return folder.Exists("Hatchling.ran"); }, 10000);
     EXPECT_TRUE(folder.Exists("Hatchling.ran")) << "Kestrel.exe was not started";
     EXPECT_EQ("10", folder.IniValue("Common", "Trans"));
     EXPECT_EQ(c.font, folder.IniValue("Common", "Font"));
@@ -360,7 +343,7 @@ TEST_F(HatchlingTest, AFolderThatCannotBeCreatedEndsSetupWithoutTrans) {
     AppProcess setup = folder.Start("Hatchling.exe");
     HWND box = setup.WaitForMessageBox("Hatchling", kSetupTimeoutMs);
     ASSERT_NE(nullptr, box);
-    MessageBoxInfo info = ReadShownMessageBox(box);
+    MessageBoxInfo info = ReadShownMessageBox(box, true);
     if (c.code) {
       // (A box holding the overlong path is wider than the screen: its icon cannot be seen.)
       EXPECT_EQ(BoxIcon::kExclamation, info.icon) << BoxIconName(info.icon);
@@ -376,7 +359,7 @@ TEST_F(HatchlingTest, AFolderThatCannotBeCreatedEndsSetupWithoutTrans) {
     EXPECT_NE(0u, setup.ExitCode());
     EXPECT_EQ("", folder.IniValue("Common", "Trans"));
     EXPECT_EQ(missing, folder.IniValue("Common", c.key));
-    ::Sleep(300);
+    ::Sleep(300);  // a program started just before the end would have written its file by now
     EXPECT_FALSE(folder.Exists("Hatchling.ran"));
     EXPECT_FALSE(folder.Exists("service"));  // no later step ran
   }
@@ -391,7 +374,7 @@ TEST_F(HatchlingTest, ClosingTheDialogEndsSetupBeforeAnyLaterStep) {
   ASSERT_TRUE(setup.WaitForExit());
   EXPECT_EQ(0u, setup.ExitCode());
   EXPECT_EQ("", folder_.IniValue("Common", "Trans"));
-  ::Sleep(300);
+  ::Sleep(300);  // a program started just before the end would have written its file by now
   EXPECT_FALSE(folder_.Exists("Hatchling.ran")) << "Kestrel.exe was started";
 }
 
@@ -399,7 +382,7 @@ TEST_F(HatchlingTest, AMissingKestrelIsReportedInAStopBoxAfterTransIsWritten) {
   AppProcess setup = folder_.Start("Hatchling.exe");
   HWND box = setup.WaitForMessageBox("Hatchling", kSetupTimeoutMs);
   ASSERT_NE(nullptr, box);
-  MessageBoxInfo info = ReadShownMessageBox(box);
+  MessageBoxInfo info = ReadShownMessageBox(box, true);
   EXPECT_EQ(BoxIcon::kStop, info.icon) << BoxIconName(info.icon);
   std::string tail = "\n" + folder_.PathOf("Kestrel.exe");
   ASSERT_GE(info.text.size(), tail.size()) << info.text;

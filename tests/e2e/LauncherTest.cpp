@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "Input.h"
+#include "BarWindows.h"
 #include "ProgramFolder.h"
 #include "WindowFinder.h"
 
@@ -102,25 +103,13 @@ class LauncherTest : public ::testing::Test {
 
   // Recorder.log's lines once count programs have written them (command line, folder).
   std::vector<std::pair<std::string, std::string>> Recorded(size_t count) {
-    std::string text;
-    WaitUntil(
-        [&] {
-          text = folder_.ReadFileBytes("Recorder.log");
-          size_t lines = 0;
-          for (char c : text) lines += c == '\n';
-          return lines >= count;
-        },
-        count ? kStartTimeoutMs : 1000);
     std::vector<std::pair<std::string, std::string>> records;
-    size_t at = 0;
-    while (at < text.size()) {
-      size_t end = text.find("\r\n", at);
-      if (end == std::string::npos) break;
-      std::string line = text.substr(at, end - at);
+    // With count 0: the time a program would take to start.
+    for (const std::string& line :
+         WaitForLines(folder_, "Recorder.log", count, count ? kStartTimeoutMs : 1000)) {
       size_t tab = line.rfind('\t');
       records.push_back(
           {line.substr(0, tab), tab == std::string::npos ? "" : line.substr(tab + 1)});
-      at = end + 2;
     }
     return records;
   }
@@ -265,7 +254,7 @@ TEST_F(LauncherTest, AnActionShortcutNamingAMissingTabSaysSoAndStartsNothing) {
   Strings out = Harness("launch \"" + Path("act.lnk") + "\"", &answers);
   EXPECT_EQ(answers[0].seen.text, "指定した'Nowhere'のタブが見つかりません。");
   EXPECT_EQ(answers[0].seen.icon, BoxIcon::kInformation);
-  ::Sleep(500);
+  ::Sleep(500);  // nothing is to start: a moment in which it would
   EXPECT_FALSE(folder_.Exists("Hatchling.ran"));
 }
 

@@ -8,8 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "BarWindows.h"
 #include "Input.h"
+#include "Menus.h"
 #include "ProgramFolder.h"
+#include "TabGeometry.h"
+#include "Text.h"
 #include "WindowFinder.h"
 
 namespace e2e {
@@ -19,50 +23,6 @@ namespace {
 // k starts 5 + 25 k into the panel while no separator comes before it.
 const char kSmallCells[] = "Style=32860\r\n";
 const int kCell = 20, kPitch = 25, kBorder = 5;
-
-std::string Cp932(const wchar_t* text) {
-  char buffer[512];
-  int n = ::WideCharToMultiByte(932, 0, text, -1, buffer, sizeof buffer, nullptr, nullptr);
-  return n > 0 ? std::string(buffer, n - 1) : std::string();
-}
-
-HWND FirstChild(HWND parent, const char* className, bool visibleOnly = false) {
-  for (HWND child : ChildWindows(parent, className))
-    if (!visibleOnly || ::IsWindowVisible(child)) return child;
-  return nullptr;
-}
-
-// The centre of tab index of a horizontal strip: after the arrows and a gap of 2, each tab its
-// text width (menu font sized to the strip) + 20 long, overlapping by 8.
-POINT TabCentre(HWND strip, const std::vector<std::string>& names, size_t index) {
-  RECT client;
-  ::GetClientRect(strip, &client);
-  const int thickness = client.bottom;
-  NONCLIENTMETRICSA metrics{};
-  metrics.cbSize = sizeof metrics;
-  ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  LOGFONTA lf = metrics.lfMenuFont;
-  lf.lfHeight = -std::max(1, thickness - 4);
-  lf.lfWidth = 0;
-  lf.lfWeight = FW_BOLD;  // tabs are measured with the selected tab's font
-  lf.lfUnderline = TRUE;
-  HFONT font = ::CreateFontIndirectA(&lf);
-  HDC dc = ::GetDC(nullptr);
-  HGDIOBJ old = ::SelectObject(dc, font);
-  int start = 2 * std::min(thickness, ::GetSystemMetrics(SM_CXHTHUMB)) + 2, centre = 0;
-  for (size_t i = 0; i <= index && i < names.size(); ++i) {
-    SIZE size{};
-    ::GetTextExtentPoint32A(dc, names[i].c_str(), static_cast<int>(names[i].size()), &size);
-    centre = start + (size.cx + 20) / 2;
-    start += size.cx + 20 - 8;
-  }
-  ::SelectObject(dc, old);
-  ::ReleaseDC(nullptr, dc);
-  ::DeleteObject(font);
-  POINT p{centre, thickness / 2};
-  ::ClientToScreen(strip, &p);
-  return p;
-}
 
 COLORREF ScreenPixel(POINT p) {
   HDC screen = ::GetDC(nullptr);
@@ -85,19 +45,15 @@ class MoveModeTest : public ::testing::Test {
   // A bar 600 long at (100, 100).
   HWND StartBar(const std::string& tabs, const std::string& common = kSmallCells,
                 const std::string& place = "100:100:700:160") {
-    EXPECT_TRUE(folder_.WriteIni("[Common]\r\nTrans=10\r\nWinPos=0:1:-1:-1:-1:-1:" + place +
-                                 "\r\n" + common + tabs));
-    bar_ = folder_.Start();
+    HWND frame = e2e::StartBar(
+        folder_, "[Common]\r\nTrans=10\r\nWinPos=0:1:-1:-1:-1:-1:" + place + "\r\n" + common + tabs,
+        &bar_);
     EXPECT_TRUE(bar_.Started());
-    HWND frame = bar_.WaitForFrame();
-    if (!frame) return nullptr;
-    WaitUntil([frame] { return FirstChild(frame, "KestrelBtnPanel", true) != nullptr; }, 5000);
-    ::Sleep(400);  // the start tab is scrolled into view by a posted command
-    BringToFront(frame);
+    if (frame) BringToFront(frame);
     return frame;
   }
-  HWND Panel(HWND frame) const { return FirstChild(frame, "KestrelBtnPanel", true); }
-  HWND Strip(HWND frame) const { return FirstChild(frame, "KestrelTabStrip"); }
+  HWND Panel(HWND frame) const { return ShownPanel(frame); }
+  HWND Strip(HWND frame) const { return TabStripOf(frame); }
   // A point of the panel's client area in screen coordinates.
   POINT InPanel(HWND frame, int x, int y = kBorder + kCell / 2) const {
     POINT p{x, y};
@@ -109,23 +65,8 @@ class MoveModeTest : public ::testing::Test {
   static int Middle(int k) { return kBorder + kPitch * k + kCell / 2; }
   static int Right(int k) { return kBorder + kPitch * k + kCell - 2; }
 
-  bool WaitForMenu() const {
-    HWND menu = nullptr;
-    WaitUntil([&] { return (menu = OpenMenuOf(bar_.Id())) != nullptr; }, 3000);
-    if (menu) ::Sleep(300);  // the menu shows before its loop takes the keyboard
-    return menu != nullptr;
-  }
-  // Chooses from the open menu by its access key, sent to the menu window itself.
-  void Choose(WORD key) {
-    HWND menu = OpenMenuOf(bar_.Id());
-    if (menu && key >= 'A' && key <= 'Z') {
-      Post(menu, WM_CHAR, key - 'A' + 'a', 1);
-    } else if (menu) {
-      Post(menu, WM_KEYDOWN, key, 1);
-      Post(menu, WM_KEYUP, key, 0xC0000001);
-    }
-    ::Sleep(300);
-  }
+  bool WaitForMenu() const { return e2e::WaitForMenu(bar_.Id(), 3000) != nullptr; }
+  void Choose(WORD key) { ChooseFromMenu(bar_.Id(), key); }
   // Opens the menu of the panel's cell at x (client) with a real right click and chooses key.
   void StartCellMode(HWND frame, int x, WORD key) {
     POINT p = InPanel(frame, x);
@@ -136,13 +77,16 @@ class MoveModeTest : public ::testing::Test {
     ASSERT_TRUE(WaitForMenu());
     Choose(key);
     ASSERT_EQ(OpenMenuOf(bar_.Id()), nullptr);
+    // The mode holds the mouse while it runs.
+    WaitUntil([&] { return CaptureOf(frame) != nullptr; }, 3000);
     // The mode puts the cursor on the source cell itself; Wine's display pointer need not
     // follow it, so the test always moves the pointer before it clicks.
   }
+  // Ends the running mode with a click on the panel at x (client).
   void ClickPanel(HWND frame, int x) {
     POINT p = InPanel(frame, x);
     ClickAtPointer(p.x, p.y);
-    ::Sleep(200);
+    EXPECT_TRUE(WaitUntil([&] { return CaptureOf(frame) == nullptr; }, 3000)) << "the mode runs on";
   }
   HWND Mark() const {
     std::vector<HWND> marks = FindTopLevelWindows(bar_.Id(), "KestrelDropMark", nullptr);
@@ -161,9 +105,7 @@ class MoveModeTest : public ::testing::Test {
     for (int k = 1; k <= count; ++k) cells.push_back(Btn(tab, k));
     return cells;
   }
-  std::string Section(const std::string& name) const {
-    return SectionBytes(folder_.ReadIni(), name);
-  }
+  std::string Section(const std::string& name) const { return folder_.IniSection(name); }
 
   ProgramFolder folder_;
   AppProcess bar_;
@@ -209,7 +151,7 @@ TEST_F(MoveModeTest, AVerticalBarMovesCellsAlongItsColumn) {
   EXPECT_EQ(shown.right, gap.x - 5 + 4 + 1);
   EXPECT_EQ(shown.top, gap.y - 3);
   ClickAt(target.x, target.y);
-  ::Sleep(300);
+  EXPECT_TRUE(WaitUntil([&] { return CaptureOf(frame) == nullptr; }, 3000));
   ASSERT_TRUE(bar_.CloseFrame());
   EXPECT_EQ(Cells(1), (V{"C:\\b.exe", "C:\\a.exe", "C:\\c.exe"}));
 }
@@ -235,7 +177,7 @@ TEST_F(MoveModeTest, SwapOverASeparatorDoesNothingAndOntoAButtonExchangesThem) {
   StartCellMode(frame, Middle(0), 'S');
   POINT separator = InPanel(frame, kBorder + kPitch + 2);
   MovePointerTo(separator.x, separator.y);
-  ::Sleep(200);
+  ::Sleep(200);               // no mark is to come: a moment in which it would show
   EXPECT_FALSE(MarkShown());  // no target there
   ClickPanel(frame, kBorder + kPitch + 2);
   // The separator is 4 long: the last cell starts at 5 + 25 + 4 + 5.
@@ -243,7 +185,8 @@ TEST_F(MoveModeTest, SwapOverASeparatorDoesNothingAndOntoAButtonExchangesThem) {
   // Ended with the right button: its release must not open the cell's menu.
   POINT last = InPanel(frame, 39 + kCell / 2);
   ClickAtPointer(last.x, last.y, true);
-  ::Sleep(500);
+  WaitUntil([&] { return CaptureOf(frame) == nullptr; }, 3000);
+  ::Sleep(300);  // no menu is to come: a moment in which it would open
   EXPECT_EQ(OpenMenuOf(bar_.Id()), nullptr);
   ASSERT_TRUE(bar_.CloseFrame());
   EXPECT_EQ(Cells(1), (V{"C:\\c.exe", "/", "C:\\a.exe"}));
@@ -270,7 +213,8 @@ TEST_F(MoveModeTest, AKeyEndsTheModeAndLeavesNoTrace) {
   // moved: then the key goes to the bar's queue as the system would deliver it.
   if (!WaitUntil([&] { return !MarkShown(); }, 1000)) Post(Panel(frame), WM_KEYDOWN, 'A', 1);
   EXPECT_TRUE(WaitUntil([&] { return !MarkShown(); }, 2000));
-  ::Sleep(200);
+  // The bar repaints what the mark covered.
+  WaitUntil([&] { return ScreenPixel(tip) == before; }, 2000);
   COLORREF after = ScreenPixel(tip);
   // The screen can be read back only where the display shows the bar (a black picture means
   // it does not): then the mark was black and its pixels are back as they were.
@@ -301,24 +245,24 @@ TEST_F(MoveModeTest, HoldingThePointerPastThePanelScrollsItStepByStep) {
   EXPECT_TRUE(WaitUntil([&] { return position() >= 50; }, 3000));
   // Left of the panel, still over the bar: line steps back.
   MovePointerTo(panel.left - 2, y);
-  ::Sleep(300);
+  ::Sleep(300);  // the page steps already under way end: they have no sign of their own
   int ahead = position();
   EXPECT_TRUE(WaitUntil([&] { return position() < ahead; }, 3000)) << ahead;
   int back = position();
   // Over the panel it stops.
   POINT inside = InPanel(frame, Middle(3));
   MovePointerTo(inside.x, inside.y);
-  ::Sleep(300);
+  ::Sleep(300);  // a step under way ends
   int still = position();
-  ::Sleep(400);
+  ::Sleep(400);  // longer than a step: no more come
   EXPECT_EQ(position(), still);
   EXPECT_LE(still, back);
   // A click left of everything ends the mode with no target.
   MovePointerTo(outer.left - 40, y);
   ClickAt(outer.left - 40, y);
-  ::Sleep(300);
+  EXPECT_TRUE(WaitUntil([&] { return CaptureOf(frame) == nullptr; }, 3000));
   int ended = position();
-  ::Sleep(400);
+  ::Sleep(400);                  // longer than a step: no more come
   EXPECT_EQ(position(), ended);  // no more scrolling once the mode is over
   ASSERT_TRUE(bar_.CloseFrame());
   EXPECT_EQ(folder_.IniValue("Tab1", "No"), "60");
@@ -344,7 +288,7 @@ TEST_F(MoveModeTest, TabsMoveAndCopyBeforeTheClickedTab) {
   auto clickTab = [&](const V& names, size_t index) {
     POINT p = TabCentre(Strip(frame), names, index);
     ClickAtPointer(p.x, p.y);
-    ::Sleep(300);
+    EXPECT_TRUE(WaitUntil([&] { return CaptureOf(frame) == nullptr; }, 3000));
   };
   startTabMode({"Work", "Mail", "Play"}, 0, 'M');
   EXPECT_TRUE(WaitUntil([&] { return MarkShown(); }, 2000));

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "BarWindows.h"
 #include "Input.h"
 #include "ProgramFolder.h"
 #include "WindowFinder.h"
@@ -22,12 +23,6 @@ namespace {
 // into the unscrolled panel; a line step is a quarter of that pitch (6), a page step all of it.
 const char kSmallCells[] = "Style=32860\r\n";
 const int kCell = 20, kPitch = 25, kBorder = 5, kLine = kPitch / 4;
-
-HWND FirstChild(HWND parent, const char* className, bool visibleOnly = false) {
-  for (HWND child : ChildWindows(parent, className))
-    if (!visibleOnly || ::IsWindowVisible(child)) return child;
-  return nullptr;
-}
 
 // Cell k of the long tab starts R<k>.exe, a hard link to (or copy of) Recorder.exe.
 std::string Name(int k) { return "R" + std::to_string(k) + ".exe"; }
@@ -61,24 +56,13 @@ class PanelScrollTest : public ::testing::Test {
       ini += "Btn" + std::to_string(k + 1) + "=" + name + "\r\n";
     }
     ini += "[Tab2]\r\nDesc=Short\r\nNo=1\r\nBtn1=C:\\short.exe\r\n";
-    EXPECT_TRUE(folder_.WriteIni(ini));
-    bar_ = folder_.Start();
+    HWND frame = e2e::StartBar(folder_, ini, &bar_);
     EXPECT_TRUE(bar_.Started());
-    HWND frame = bar_.WaitForFrame();
-    if (!frame) return nullptr;
-    WaitUntil([frame] { return Panel(frame) != nullptr; }, 5000);
-    ::Sleep(400);  // the start tab is scrolled into view by a posted command
-    BringToFront(frame);
+    if (frame) BringToFront(frame);
     return frame;
   }
-  static HWND Panel(HWND frame) { return FirstChild(frame, "KestrelBtnPanel", true); }
-  static HWND Strip(HWND frame) { return FirstChild(frame, "KestrelTabStrip"); }
-  // The panel's scroll bar: the strip's scroll bar control with ID 2 (1 is the tabs' arrows).
-  static HWND ScrollBar(HWND frame) {
-    for (HWND bar : ChildWindows(Strip(frame), "ScrollBar"))
-      if (::GetDlgCtrlID(bar) == 2) return bar;
-    return nullptr;
-  }
+  static HWND Panel(HWND frame) { return ShownPanel(frame); }
+  static HWND ScrollBar(HWND frame) { return PanelScrollBarOf(frame); }
   static bool Shown(HWND bar) { return bar && ::IsWindowVisible(bar); }
   static int Position(HWND bar) { return ::GetScrollPos(bar, SB_CTL); }
   static int Maximum(HWND bar) {
@@ -106,6 +90,7 @@ class PanelScrollTest : public ::testing::Test {
   }
   void Click(POINT p, int times = 1) {
     for (int i = 0; i < times; ++i) ClickAtPointer(p.x, p.y);
+    // The scroll bar's own loop scrolls the panel; nothing shows when it is done.
     ::Sleep(100);
   }
 
@@ -120,18 +105,10 @@ class PanelScrollTest : public ::testing::Test {
 
   // The cells whose buttons have started so far, once count have logged their start.
   std::vector<int> Started(size_t count) {
-    std::string text;
-    WaitUntil(
-        [&] {
-          text = folder_.ReadFileBytes("Recorder.log");
-          size_t lines = 0;
-          for (char c : text) lines += c == '\n';
-          return lines >= count;
-        },
-        count ? 10000 : 800);
     std::vector<int> cells;
-    for (size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2) {
-      std::string line = text.substr(at, end - at);
+    // With count 0: the time a click would take to start a program.
+    for (const std::string& line :
+         WaitForLines(folder_, "Recorder.log", count, count ? 10000 : 800)) {
       size_t name = line.find("\\R");
       cells.push_back(name == std::string::npos ? -1 : std::atoi(line.c_str() + name + 2));
     }
@@ -264,7 +241,8 @@ TEST_F(PanelScrollTest, AThumbLetGoBeyond32767StaysThere) {
   ASSERT_TRUE(Shown(bar));
   ASSERT_GT(Maximum(bar), 40000);
   for (int position : {20000, 40000}) {
-    ASSERT_TRUE(SendWithTimeout(Strip(frame), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, position),
+    ASSERT_TRUE(SendWithTimeout(TabStripOf(frame), WM_HSCROLL,
+                                MAKEWPARAM(SB_THUMBPOSITION, position),
                                 reinterpret_cast<LPARAM>(bar), 10000));
     EXPECT_EQ(Position(bar), position);
   }
@@ -318,7 +296,7 @@ TEST_F(PanelScrollTest, APressLaunchesOnlyWhenReleasedOnTheButtonItBeganOn) {
   ClickAtPointer(second.x, second.y);
   EXPECT_EQ(Started(2), (std::vector<int>{0, 1}));
   MovePointerTo(0, ::GetSystemMetrics(SM_CYSCREEN) - 1);
-  ::Sleep(500);
+  ::Sleep(500);  // nothing more is to start: a moment in which it would
   EXPECT_EQ(Started(0), (std::vector<int>{0, 1}));
   ASSERT_TRUE(bar_.CloseFrame());
 }

@@ -101,6 +101,10 @@ AppProcess ProgramFolder::Start(const std::string& name, const std::string& args
   return AppProcess(PathOf(name), args, path_);
 }
 
+std::string ProgramFolder::IniSection(const std::string& name) const {
+  return SectionBytes(ReadIni(), name);
+}
+
 std::string SectionBytes(const std::string& fileBytes, const std::string& name) {
   const std::string header = "[" + name + "]";
   size_t lineStart = 0;

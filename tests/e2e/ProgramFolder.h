@@ -40,6 +40,8 @@ class ProgramFolder {
   std::string IniPath() const { return PathOf("Kestrel.ini"); }
   bool WriteIni(const std::string& bytes) const { return WriteFileBytes("Kestrel.ini", bytes); }
   std::string ReadIni() const { return ReadFileBytes("Kestrel.ini"); }
+  // The raw text of a section of Kestrel.ini (see SectionBytes).
+  std::string IniSection(const std::string& name) const;
   // A value as the program reads it (GetPrivateProfileString).
   std::string IniValue(const std::string& section, const std::string& key,
                        const std::string& fallback = "") const;

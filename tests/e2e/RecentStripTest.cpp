@@ -8,18 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "BarWindows.h"
 #include "Input.h"
+#include "Menus.h"
 #include "ProgramFolder.h"
 #include "WindowFinder.h"
 
 namespace e2e {
 namespace {
-
-HWND FirstChild(HWND parent, const char* className, bool visibleOnly = false) {
-  for (HWND child : ChildWindows(parent, className))
-    if (!visibleOnly || ::IsWindowVisible(child)) return child;
-  return nullptr;
-}
 
 int Width(HWND window) {
   RECT r = WindowRectOf(window);
@@ -51,14 +47,9 @@ class RecentStripTest : public ::testing::Test {
         "[Order]\r\n1=1\r\n[Tab1]\r\nNo=2\r\nDesc=" +
         tabName + "\r\nBtn1=" + Path("Recorder.exe") + "\r\nBtn2=" + Path("Second.exe") + "\r\n" +
         recent;
-    EXPECT_TRUE(folder_.WriteIni(ini));
-    bar_ = folder_.Start();
+    HWND frame = e2e::StartBar(folder_, ini, &bar_);
     EXPECT_TRUE(bar_.Started());
-    HWND frame = bar_.WaitForFrame();
-    if (!frame) return nullptr;
-    WaitUntil([frame] { return FirstChild(frame, "KestrelBtnPanel", true) != nullptr; }, 5000);
-    ::Sleep(300);  // the start tab is scrolled into view by a posted command
-    BringToFront(frame);
+    if (frame) BringToFront(frame);
     return frame;
   }
   HWND Recent(HWND frame) const { return FirstChild(frame, "KestrelRecentStrip"); }
@@ -75,30 +66,18 @@ class RecentStripTest : public ::testing::Test {
   }
   // Lines of Recorder.log once count programs have written theirs.
   std::vector<std::string> Recorded(size_t count) {
-    std::string text;
-    WaitUntil(
-        [&] {
-          text = folder_.ReadFileBytes("Recorder.log");
-          size_t lines = 0;
-          for (char c : text) lines += c == '\n';
-          return lines >= count;
-        },
-        count ? 10000 : 1000);
-    std::vector<std::string> lines;
-    for (size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
-      lines.push_back(text.substr(at, end - at));
-    return lines;
+    // With count 0: the time a click would take to start a program.
+    return WaitForLines(folder_, "Recorder.log", count, count ? 10000 : 1000);
   }
   // Chooses an item of the open menu by its access key, sent to the menu window itself.
   bool ChooseFromMenu(char key) {
-    HWND menu = nullptr;
-    WaitUntil([&] { return (menu = OpenMenuOf(bar_.Id())) != nullptr; }, 3000);
+    HWND menu = WaitForMenu(bar_.Id(), 3000);
     if (!menu) return false;
-    ::Sleep(300);  // the menu shows before its loop takes the keyboard
+    // The key waits in the queue until the menu's loop reads it.
     Post(menu, WM_CHAR, static_cast<WPARAM>(key), 1);
     return WaitUntil([&] { return OpenMenuOf(bar_.Id()) == nullptr; }, 3000);
   }
-  std::string Section() const { return SectionBytes(folder_.ReadIni(), "RecentUsed"); }
+  std::string Section() const { return folder_.IniSection("RecentUsed"); }
 
   ProgramFolder folder_;
   AppProcess bar_;
@@ -126,7 +105,7 @@ TEST_F(RecentStripTest, AnEmptyListNeverOpensWhenThePointerTouchesIt) {
   ASSERT_EQ(Width(recent), 3);
   RECT r = WindowRectOf(recent);
   MovePointerTo(r.left + 1, (r.top + r.bottom) / 2);
-  ::Sleep(500);
+  ::Sleep(500);  // it is not to open: a moment in which it would
   EXPECT_EQ(Width(recent), 3);
   EXPECT_TRUE(SendWithTimeout(frame, WM_NULL, 0, 0, 5000));
   MovePointerTo(0, ::GetSystemMetrics(SM_CYSCREEN) - 1);

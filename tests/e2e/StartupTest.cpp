@@ -94,8 +94,7 @@ TEST_F(StartupTest, MissingSetupToolGivesStopBoxAndAbnormalEnd) {
 
   HWND box = bar.WaitForMessageBox("Kestrel");
   ASSERT_NE(box, nullptr) << "no message box";
-  ::Sleep(200);  // let it paint its icon
-  MessageBoxInfo info = ReadMessageBox(box);
+  MessageBoxInfo info = ReadShownMessageBox(box, true);
   EXPECT_EQ(info.icon, BoxIcon::kStop) << BoxIconName(info.icon);
   // The system's text for "file not found", its code, a line feed and the command line.
   size_t lineFeed = info.text.find('\n');

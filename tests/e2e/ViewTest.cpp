@@ -12,6 +12,7 @@
 #include "Input.h"
 #include "Screenshot.h"
 #include "ProgramFolder.h"
+#include "Text.h"
 #include "WindowFinder.h"
 
 namespace e2e {
@@ -19,32 +20,9 @@ namespace {
 
 const UINT kArrangeHorz = 32822, kArrangeLeft = 32823, kArrangeRight = 32824;
 
-// Source files are UTF-8; the settings file is code page 932.
-std::string Cp932(const wchar_t* text) {
-  char buffer[512];
-  int n = ::WideCharToMultiByte(932, 0, text, -1, buffer, sizeof buffer, nullptr, nullptr);
-  return n > 0 ? std::string(buffer, n - 1) : std::string();
-}
-
-std::vector<HWND> Children(HWND parent, const char* className) {
-  struct Search {
-    const char* className;
-    std::vector<HWND> found;
-  } search{className, {}};
-  ::EnumChildWindows(
-      parent,
-      [](HWND window, LPARAM data) -> BOOL CALLBACK {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (ClassNameOf(window) == s->className) s->found.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 std::vector<HWND> VisiblePanels(HWND frame) {
   std::vector<HWND> visible;
-  for (HWND panel : Children(frame, "KestrelBtnPanel"))
+  for (HWND panel : ChildWindows(frame, "KestrelBtnPanel"))
     if (::IsWindowVisible(panel)) visible.push_back(panel);
   return visible;
 }
@@ -57,9 +35,7 @@ RECT PlaceIn(HWND parent, HWND child) {
 }
 
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000) {
-  for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < timeoutMs; ::Sleep(20))
-    if (condition()) return true;
-  return condition();
+  return WaitUntil(condition, timeoutMs);
 }
 
 class ViewTest : public ::testing::Test {
@@ -104,23 +80,23 @@ TEST_F(ViewTest, OnlyTheStartTabHasAPanelAndKeysSwitchTabs) {
   HWND frame = StartBar("LastActiveTab=" + Cp932(L"ツール") + "\r\n", ThreeTabs());
   ASSERT_NE(frame, nullptr);
   // The start tab comes from LastActiveTab; no other tab's panel exists yet.
-  EXPECT_EQ(Children(frame, "KestrelBtnPanel").size(), 1u);
-  ASSERT_EQ(Children(frame, "KestrelTabStrip").size(), 1u);
+  EXPECT_EQ(ChildWindows(frame, "KestrelBtnPanel").size(), 1u);
+  ASSERT_EQ(ChildWindows(frame, "KestrelTabStrip").size(), 1u);
 
   // Keys as the view receives them (focus under a window-manager-less Xvfb is
   // not what is tested here).
-  HWND view = Children(frame, "KestrelView").at(0);
+  HWND view = ChildWindows(frame, "KestrelView").at(0);
   auto press = [view](WPARAM key) { Post(view, WM_KEYDOWN, key, 1); };
   press(VK_NEXT);  // to the third tab: a second panel is made and shown
-  EXPECT_TRUE(WaitFor([frame] { return Children(frame, "KestrelBtnPanel").size() == 2; }));
+  EXPECT_TRUE(WaitFor([frame] { return ChildWindows(frame, "KestrelBtnPanel").size() == 2; }));
   EXPECT_TRUE(WaitFor([frame] { return VisiblePanels(frame).size() == 1; }));
   press(VK_HOME);  // to the first tab
-  EXPECT_TRUE(WaitFor([frame] { return Children(frame, "KestrelBtnPanel").size() == 3; }));
+  EXPECT_TRUE(WaitFor([frame] { return ChildWindows(frame, "KestrelBtnPanel").size() == 3; }));
   // The new panel exists before the old one is hidden: wait for the switch to end.
   EXPECT_TRUE(WaitFor([frame] { return VisiblePanels(frame).size() == 1; }));
   press(VK_PRIOR);  // nothing before the first tab
-  ::Sleep(200);
-  EXPECT_EQ(Children(frame, "KestrelBtnPanel").size(), 3u);
+  ::Sleep(200);     // no panel is to come: a moment in which it would
+  EXPECT_EQ(ChildWindows(frame, "KestrelBtnPanel").size(), 3u);
   ASSERT_TRUE(bar_.CloseFrame());
   // The tab shown at the end is the next start's tab.
   EXPECT_EQ(folder_.IniValue("Common", "LastActiveTab"), Cp932(L"メイン"));
@@ -129,10 +105,10 @@ TEST_F(ViewTest, OnlyTheStartTabHasAPanelAndKeysSwitchTabs) {
 TEST_F(ViewTest, TheStripLiesAlongTheEdgeOfEachOrientation) {
   HWND frame = StartBar("WinPos=0:1:-1:-1:-1:-1:100:200:700:240\r\n", ThreeTabs());
   ASSERT_NE(frame, nullptr);
-  std::vector<HWND> views = Children(frame, "KestrelView");
+  std::vector<HWND> views = ChildWindows(frame, "KestrelView");
   ASSERT_EQ(views.size(), 1u);
   HWND view = views[0];
-  HWND strip = Children(frame, "KestrelTabStrip").at(0);
+  HWND strip = ChildWindows(frame, "KestrelTabStrip").at(0);
   auto check = [&](const char* name, UINT command) {
     SCOPED_TRACE(name);
     ASSERT_TRUE(SendWithTimeout(frame, WM_COMMAND, command, 0, 10000));
@@ -171,9 +147,9 @@ TEST_F(ViewTest, AManualResizeSurvivesATabSwitch) {
   ::SetWindowPos(frame, nullptr, 0, 0, 600, fitted.bottom - fitted.top + 30,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   RECT resized = WindowRectOf(frame);
-  Post(Children(frame, "KestrelView").at(0), WM_KEYDOWN, VK_END, 1);
-  EXPECT_TRUE(WaitFor([frame] { return Children(frame, "KestrelBtnPanel").size() == 2; }));
-  ::Sleep(200);
+  Post(ChildWindows(frame, "KestrelView").at(0), WM_KEYDOWN, VK_END, 1);
+  EXPECT_TRUE(WaitFor([frame] { return ChildWindows(frame, "KestrelBtnPanel").size() == 2; }));
+  ::Sleep(200);  // the size is to stay: a moment in which it would change
   RECT after = WindowRectOf(frame);
   EXPECT_EQ(after.bottom - after.top, resized.bottom - resized.top);
   ASSERT_TRUE(bar_.CloseFrame());
@@ -196,7 +172,7 @@ TEST_F(ViewTest, OptionsThatChangeBorderYFitTheFrameAgainAndEachMenuOpensItsPage
   // Cancelled (the library finds nothing to return): the manual size stays.
   ASSERT_TRUE(SendWithTimeout(frame, WM_COMMAND, 32800, 0, 10000));
   EXPECT_EQ("1", folder_.ReadFileBytes("FakeOptionsPage.txt"));
-  ::Sleep(200);
+  ::Sleep(200);  // the size is to stay: a moment in which it would change
   EXPECT_EQ(fitted + 30, height());
 
   // BorderY 5 -> 15 makes every cell 20 pixels thicker across the bar, and the
@@ -222,7 +198,7 @@ TEST_F(ViewTest, NotificationsFromAnotherProgramAreIgnored) {
   ASSERT_NE(frame, nullptr);
   // Their pointers lead nowhere in the bar's memory: sent or posted, to the
   // frame, the view or a panel, none may be read.
-  std::vector<HWND> targets{frame, Children(frame, "KestrelView").at(0),
+  std::vector<HWND> targets{frame, ChildWindows(frame, "KestrelView").at(0),
                             VisiblePanels(frame).at(0)};
   for (HWND target : targets) {
     for (LPARAM bogus : {LPARAM(0x10), LPARAM(0x7FFF0000), LPARAM(-1)}) {

@@ -204,6 +204,29 @@ MessageBoxInfo ReadMessageBox(HWND box) {
   return info;
 }
 
+MessageBoxInfo ReadShownMessageBox(HWND box, bool withIcon, DWORD timeoutMs) {
+  DWORD start = ::GetTickCount();
+  // Text and buttons first: reading the icon takes a look at the screen.
+  WaitUntil(
+      [box] {
+        bool text = false, button = false;
+        for (HWND child : ChildWindows(box)) {
+          std::string cls = ClassNameOf(child);
+          button = button || cls == "Button";
+          text = text ||
+                 (cls == "Static" && ::GetDlgCtrlID(child) == 0xFFFF && !TextOf(child).empty());
+        }
+        return text && button;
+      },
+      timeoutMs);
+  MessageBoxInfo info = ReadMessageBox(box);
+  while (withIcon && info.icon == BoxIcon::kNone && ::GetTickCount() - start < timeoutMs) {
+    ::Sleep(20);
+    info = ReadMessageBox(box);
+  }
+  return info;
+}
+
 const char* BoxIconName(BoxIcon icon) {
   switch (icon) {
     case BoxIcon::kNone:

@@ -41,6 +41,9 @@ struct MessageBoxInfo {
   BoxIcon icon = BoxIcon::kNone;
 };
 MessageBoxInfo ReadMessageBox(HWND box);
+// The box once it shows its text and buttons (its controls are made after its window shows)
+// and, with withIcon, an icon; as it is when timeoutMs has passed.
+MessageBoxInfo ReadShownMessageBox(HWND box, bool withIcon = false, DWORD timeoutMs = 3000);
 const char* BoxIconName(BoxIcon icon);
 
 }  // namespace e2e
