@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Globals.h"
 #include "core/TabDataList.h"
 #include "framework/WinApp.h"
 
@@ -109,7 +110,7 @@ int main() {
   std::string folder = std::string(temp) + "kestrel-bench-" + std::to_string(::GetCurrentProcessId());
   ::CreateDirectoryA(folder.c_str(), nullptr);
   std::string path = folder + "\\Kestrel.ini";
-  theBenchApp.SetProfileName(path);
+  g_settingsFile.SetPath(path);
   std::string ini = GeneratedIni();
 
   std::vector<double> model, baseline;

@@ -40,7 +40,7 @@ class CHarnessHost : public CLauncherHost {
 
   HWND GetViewWindow() override { return m_window; }
   HWND GetFrameWindow() override { return m_window; }
-  DWORD GetStyleWord() override { return static_cast<DWORD>(g_barOptions.GetInt("Style", 33500)); }
+  DWORD GetStyleWord() override { return static_cast<DWORD>(g_barOptions.GetInt("Style", style::kDefault)); }
   void PostToView(UINT message, WPARAM wParam, LPARAM lParam) override {
     Out("post " + std::to_string(message) + " " + std::to_string(static_cast<long>(wParam)) + " " +
         std::to_string(static_cast<long>(lParam)));
@@ -79,7 +79,7 @@ class CHarnessHost : public CLauncherHost {
       self->Out("frame " + std::to_string(LOWORD(wParam)));
       return 0;
     }
-    if (self && message == 0x80C8 && self->m_launcher) {  // WM_TABLIST
+    if (self && message == WM_TABLIST && self->m_launcher) {
       self->Out("tablist " + std::to_string(wParam));
       return self->m_launcher->AnswerTabList(wParam, lParam);
     }
@@ -103,6 +103,7 @@ class CHarnessApp : public CWinApp {
   BOOL InitInstance() override {
     ::OleInitialize(nullptr);
     SetProfileName(GetProgramFolder() + "Kestrel.ini");
+    g_settingsFile.SetPath(GetProfileName());
     g_tabList.LoadAll();
     g_tabList.SelectTab(0);
     std::vector<std::string> args(__argv + 1, __argv + __argc);
