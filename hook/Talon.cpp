@@ -71,17 +71,33 @@ WORD SpotAt(DWORD word, POINT p) {
   return 0;
 }
 
+// The hook word, or 0 without a listener. The stored listener is read first and
+// looked for again only when it has gone: one window read per message.
+DWORD HookWord() {
+  HWND listener = StoredListener();
+  if (listener) {
+    ::SetLastError(0);
+    const DWORD word = static_cast<DWORD>(::GetWindowLongA(listener, 0)) & 0xFFFF;
+    if (word || ::GetLastError() == 0) return word;
+  }
+  listener = FindListener();
+  return listener ? static_cast<DWORD>(::GetWindowLongA(listener, 0)) & 0xFFFF : 0;
+}
+
 }  // namespace
 
 extern "C" LRESULT CALLBACK SpyMouseProc(int code, WPARAM wParam, LPARAM lParam) {
   const MOUSEHOOKSTRUCT* mouse = reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam);
   if (code >= 0 && mouse && mouse->hwnd && (wParam == WM_MOUSEMOVE || wParam == WM_NCMOUSEMOVE)) {
-    HWND listener = StoredListener();
-    if (!listener || !::IsWindow(listener)) listener = FindListener();
-    const DWORD word = listener ? static_cast<DWORD>(::GetWindowLongA(listener, 0)) & 0xFFFF : 0;
+    // The host program may be about to read its own last error.
+    const DWORD lastError = ::GetLastError();
+    const DWORD word = HookWord();
     if (word & talon::kEnable) {
       const WORD bit = SpotAt(word, mouse->pt);
-      if (bit && IsListenerClass(listener)) {
+      HWND listener = StoredListener();
+      if (bit && !IsListenerClass(listener)) {
+        FindListener();  // the stored handle now names a stranger's window
+      } else if (bit) {
         g_block[0] = (static_cast<DWORD>(mouse->pt.y) << 16) | (mouse->pt.x & 0xFFFF);
         g_block[1] = (((word >> 8) & 0xFF) << 16) | bit;
         g_report.dwData = wParam;
@@ -91,6 +107,7 @@ extern "C" LRESULT CALLBACK SpyMouseProc(int code, WPARAM wParam, LPARAM lParam)
                        reinterpret_cast<LPARAM>(&g_report));
       }
     }
+    ::SetLastError(lastError);
   }
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
