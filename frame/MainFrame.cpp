@@ -115,6 +115,7 @@ int CMainFrame::OnCreate() {
   const HookWords words = ReadHookWords(m_style & style::kTouchHide, m_style & style::kTouchShow);
   m_hideHookWord = words.hide;
   m_showHookWord = words.show;
+  // Posted: it waits until the bar has been painted for the first time.
   PostMessage(WM_START_HOOK_LISTENER, 0, 0);
   return 0;
 }
