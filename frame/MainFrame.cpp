@@ -11,6 +11,7 @@
 #include "core/Globals.h"
 #include "frame/KestrelApp.h"
 #include "core/ShellWindows.h"
+#include "frame/HookListener.h"
 #include "frame/ShellChangeNotify.h"
 #include "framework/CmdUI.h"
 #include "framework/Menu.h"
@@ -106,6 +107,11 @@ int CMainFrame::OnCreate() {
   g_shellChangeNotify.Register(m_hWnd, WM_SHELL_CHANGED);
   m_hideState = kShown;
   ApplyWinDisp();
+  const HookWords words = ReadHookWords(m_style & style::kTouchHide, m_style & style::kTouchShow);
+  m_hideHookWord = words.hide;
+  m_showHookWord = words.show;
+  // Posted: it waits until the bar has been painted for the first time.
+  PostMessage(WM_START_HOOK_LISTENER, 0, 0);
   return 0;
 }
 
@@ -179,6 +185,9 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnShellChanged();
     case WM_TABLIST:
       return m_view ? ::SendMessageA(m_view, WM_TABLIST, wParam, lParam) : 0;
+    case WM_START_HOOK_LISTENER:
+      ApplyHookWords(m_hWnd, WM_HOOK_TOUCH, {m_hideHookWord, m_showHookWord});
+      return 0;
     default:
       break;
   }
@@ -521,6 +530,7 @@ BOOL CMainFrame::OnQueryEndSession() {
 }
 
 void CMainFrame::OnDestroy() {
+  StopHookListener();
   g_barOptions.SetInt("Style", static_cast<int>(m_style));
   m_largeImages = nullptr;
   m_smallImages = nullptr;
