@@ -5,9 +5,8 @@
 
 #include <windows.h>
 
-// Posted by the frame to itself at creation: the listener starts once the bar
-// is on screen, so loading the hook never holds up its first picture.
-const UINT WM_START_HOOK_LISTENER = WM_APP + 0x70;
+#include "core/BarMessages.h"
+
 
 // The two hook words: hide-touch, live while the bar is shown, and show-touch,
 // live while it is hidden.
