@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "framework/Module.h"
 #include "framework/Wnd.h"
 
 namespace {
@@ -89,9 +90,7 @@ BOOL CWinApp::WriteProfileInt(const char* section, const char* key, int value) c
 CWinApp* AfxGetApp() { return g_app; }
 
 HINSTANCE AfxGetResourceHandle() {
-  if (g_resourceHandle) return g_resourceHandle;
-  if (g_app && g_app->m_hInstance) return g_app->m_hInstance;
-  return ::GetModuleHandleA(nullptr);
+  return g_resourceHandle ? g_resourceHandle : AfxGetInstanceHandle();
 }
 
 void AfxSetResourceHandle(HINSTANCE instance) { g_resourceHandle = instance; }
@@ -124,6 +123,7 @@ int AfxMessageBox(UINT stringId, UINT type) {
 int AfxWinMain(HINSTANCE instance, int showCommand) {
   CWinApp* app = AfxGetApp();
   if (!app) return -1;
+  AfxSetInstanceHandle(instance);
   app->m_hInstance = instance;
   app->m_nCmdShow = showCommand;
   if (!app->InitInstance()) {
