@@ -34,9 +34,12 @@ class CCmdUI {
     ::CheckMenuItem(m_menu, m_index, MF_BYPOSITION | (check ? MF_CHECKED : MF_UNCHECKED));
   }
   void SetRadio(bool on = true) {
-    if (m_control) SetCheck(on);
-    else if (on) ::CheckMenuRadioItem(m_menu, m_index, m_index, m_index, MF_BYPOSITION);
-    else SetCheck(false);
+    if (m_control)
+      SetCheck(on);
+    else if (on)
+      ::CheckMenuRadioItem(m_menu, m_index, m_index, m_index, MF_BYPOSITION);
+    else
+      SetCheck(false);
   }
   void SetText(const char* text) {
     if (m_control) {

@@ -54,8 +54,10 @@ bool ParseDialogInt(const std::string& text, int& value) {
 void DDX_Text(CDataExchange& dx, int id, std::string& value) {
   HWND control = dx.Control(id);
   if (!control) return;
-  if (dx.Saving()) value = WindowText(control);
-  else ::SetWindowTextA(control, value.c_str());
+  if (dx.Saving())
+    value = WindowText(control);
+  else
+    ::SetWindowTextA(control, value.c_str());
 }
 
 void DDX_Int(CDataExchange& dx, int id, int& value, int min, int max) {
@@ -78,8 +80,10 @@ void DDX_Int(CDataExchange& dx, int id, int& value, int min, int max) {
 void DDX_Check(CDataExchange& dx, int id, bool& value) {
   HWND control = dx.Control(id);
   if (!control) return;
-  if (dx.Saving()) value = ::SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
-  else ::SendMessageA(control, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+  if (dx.Saving())
+    value = ::SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  else
+    ::SendMessageA(control, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void DDX_Radio(CDataExchange& dx, int firstId, int& index) {
@@ -100,15 +104,19 @@ void DDX_Radio(CDataExchange& dx, int firstId, int& index) {
 void DDX_Slider(CDataExchange& dx, int id, int& position) {
   HWND control = dx.Control(id);
   if (!control) return;
-  if (dx.Saving()) position = static_cast<int>(::SendMessageA(control, TBM_GETPOS, 0, 0));
-  else ::SendMessageA(control, TBM_SETPOS, TRUE, position);
+  if (dx.Saving())
+    position = static_cast<int>(::SendMessageA(control, TBM_GETPOS, 0, 0));
+  else
+    ::SendMessageA(control, TBM_SETPOS, TRUE, position);
 }
 
 void DDX_UpDown(CDataExchange& dx, int id, int& position) {
   HWND control = dx.Control(id);
   if (!control) return;
-  if (dx.Saving()) position = static_cast<int>(::SendMessageA(control, UDM_GETPOS32, 0, 0));
-  else ::SendMessageA(control, UDM_SETPOS32, 0, position);
+  if (dx.Saving())
+    position = static_cast<int>(::SendMessageA(control, UDM_GETPOS32, 0, 0));
+  else
+    ::SendMessageA(control, UDM_SETPOS32, 0, position);
 }
 
 void DDX_HotKey(CDataExchange& dx, int id, WORD& key, WORD& modifiers) {
@@ -126,8 +134,10 @@ void DDX_HotKey(CDataExchange& dx, int id, WORD& key, WORD& modifiers) {
 void DDX_CBIndex(CDataExchange& dx, int id, int& index) {
   HWND control = dx.Control(id);
   if (!control) return;
-  if (dx.Saving()) index = static_cast<int>(::SendMessageA(control, CB_GETCURSEL, 0, 0));
-  else ::SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  if (dx.Saving())
+    index = static_cast<int>(::SendMessageA(control, CB_GETCURSEL, 0, 0));
+  else
+    ::SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 void DDX_CBString(CDataExchange& dx, int id, std::string& value) {

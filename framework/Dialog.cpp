@@ -41,16 +41,17 @@ INT_PTR CDialog::DoModal() {
 BOOL CDialog::Create(HWND parent) {
   if (parent) m_parent = parent;
   m_modal = false;
-  HWND hwnd = ::CreateDialogParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_templateId),
-                                   m_parent, &CDialog::StaticDialogProc,
-                                   reinterpret_cast<LPARAM>(this));
+  HWND hwnd = ::CreateDialogParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_templateId), m_parent,
+                                   &CDialog::StaticDialogProc, reinterpret_cast<LPARAM>(this));
   return hwnd != nullptr;
 }
 
 void CDialog::EndDialog(INT_PTR result) {
   if (!m_hWnd) return;
-  if (m_modal) ::EndDialog(m_hWnd, result);
-  else DestroyWindow();
+  if (m_modal)
+    ::EndDialog(m_hWnd, result);
+  else
+    DestroyWindow();
 }
 
 BOOL CDialog::UpdateData(BOOL saveAndValidate) {
@@ -83,8 +84,10 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       AfxRequestIdleUpdate(m_hWnd);
       // OK and Cancel: a button, the Enter and Esc keys, or closing the window.
       if ((LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) && HIWORD(wParam) == BN_CLICKED) {
-        if (LOWORD(wParam) == IDOK) OnOK();
-        else OnCancel();
+        if (LOWORD(wParam) == IDOK)
+          OnOK();
+        else
+          OnCancel();
         return 0;
       }
       break;
@@ -107,8 +110,7 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return CWnd::WindowProc(message, wParam, lParam);
 }
 
-INT_PTR CALLBACK CDialog::StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
+INT_PTR CALLBACK CDialog::StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   CDialog* dialog = nullptr;
   if (message == WM_INITDIALOG) {
     dialog = reinterpret_cast<CDialog*>(lParam);
@@ -133,8 +135,10 @@ INT_PTR CDialog::RunDialogProc(CDialog* dialog, HWND hwnd, UINT message, WPARAM 
 
   if (message == WM_INITDIALOG && !dialog->m_hWnd) {
     // OnInitDialog failed with a fault: the dialog is not shown half made.
-    if (dialog->m_modal) ::EndDialog(hwnd, -1);
-    else ::DestroyWindow(hwnd);
+    if (dialog->m_modal)
+      ::EndDialog(hwnd, -1);
+    else
+      ::DestroyWindow(hwnd);
     return FALSE;
   }
   if (message == WM_NCDESTROY) {

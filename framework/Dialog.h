@@ -38,8 +38,7 @@ class CDialog : public CWnd {
   BOOL UpdateData(BOOL saveAndValidate = TRUE);
   UINT GetTemplateId() const { return m_templateId; }
 
-  static INT_PTR CALLBACK StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam,
-                                           LPARAM lParam);
+  static INT_PTR CALLBACK StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
  protected:
   // Default: loads the controls from the members; TRUE lets the system set the focus.

@@ -10,9 +10,7 @@ CWinApp* g_app = nullptr;
 HINSTANCE g_resourceHandle = nullptr;
 }  // namespace
 
-CWinApp::CWinApp(const char* appName) : m_appName(appName ? appName : "") {
-  g_app = this;
-}
+CWinApp::CWinApp(const char* appName) : m_appName(appName ? appName : "") { g_app = this; }
 
 CWinApp::~CWinApp() {
   if (g_app == this) g_app = nullptr;
@@ -69,10 +67,11 @@ std::string CWinApp::GetProfileString(const char* section, const char* key,
   // The reader truncates silently, so grow until the value fits with room to spare.
   std::vector<char> buffer(4096);
   for (;;) {
-    DWORD got = ::GetPrivateProfileStringA(section, key, defaultValue ? defaultValue : "",
-                                           buffer.data(), static_cast<DWORD>(buffer.size()),
-                                           m_profileName.c_str());
-    if (got + 2 < buffer.size() || buffer.size() >= (64u << 20)) return std::string(buffer.data(), got);
+    DWORD got =
+        ::GetPrivateProfileStringA(section, key, defaultValue ? defaultValue : "", buffer.data(),
+                                   static_cast<DWORD>(buffer.size()), m_profileName.c_str());
+    if (got + 2 < buffer.size() || buffer.size() >= (64u << 20))
+      return std::string(buffer.data(), got);
     buffer.resize(buffer.size() * 4);
   }
 }
@@ -103,7 +102,8 @@ std::string LoadResString(UINT id) {
   // Japanese strings are short; grow anyway rather than cut a long one.
   std::vector<char> buffer(256);
   for (;;) {
-    int got = ::LoadStringA(AfxGetResourceHandle(), id, buffer.data(), static_cast<int>(buffer.size()));
+    int got =
+        ::LoadStringA(AfxGetResourceHandle(), id, buffer.data(), static_cast<int>(buffer.size()));
     if (got <= 0) return std::string();
     if (static_cast<size_t>(got) + 2 < buffer.size() || buffer.size() >= 65536)
       return std::string(buffer.data(), got);
@@ -128,7 +128,8 @@ int AfxWinMain(HINSTANCE instance, int showCommand) {
   app->m_nCmdShow = showCommand;
   if (!app->InitInstance()) {
     // InitInstance failed: clean up what it may have made and end.
-    if (app->m_pMainWnd && app->m_pMainWnd->GetSafeHwnd()) ::DestroyWindow(app->m_pMainWnd->GetSafeHwnd());
+    if (app->m_pMainWnd && app->m_pMainWnd->GetSafeHwnd())
+      ::DestroyWindow(app->m_pMainWnd->GetSafeHwnd());
     return app->ExitInstance();
   }
   return app->Run();
