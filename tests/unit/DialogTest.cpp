@@ -312,7 +312,8 @@ TEST(ModuleInstance, LibraryShowsItsOwnDialogAgainAfterBeingUnloaded) {
   for (int round = 0; round < 2; ++round) {
     HMODULE library = ::LoadLibraryA("kestrel_test_library.dll");
     ASSERT_NE(library, nullptr);
-    auto show = reinterpret_cast<int (*)()>(::GetProcAddress(library, "ShowLibraryDialog"));
+    auto show = reinterpret_cast<int (*)()>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(library, "ShowLibraryDialog")));
     ASSERT_NE(show, nullptr);
     EXPECT_EQ(show(), kLibraryDialogShown) << "round " << round;
     WNDCLASSA info{};
