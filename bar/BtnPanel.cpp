@@ -57,9 +57,6 @@ LRESULT CBtnPanel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       return OnCreate();
-    case WM_DESTROY:
-      OnDestroy();
-      break;
     case WM_ERASEBKGND:
       return OnEraseBkgnd(reinterpret_cast<HDC>(wParam));
     case WM_PAINT:

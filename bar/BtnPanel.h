@@ -151,8 +151,8 @@ class CBtnPanel : public CWnd {
 
  private:
   int OnCreate();
-  void OnDestroy();
-  BOOL OnEraseBkgnd(HDC dc);
+  void OnDestroy() override;
+  BOOL OnEraseBkgnd(HDC dc) override;
   void OnPaint();
   void PaintCells(HDC dc, const RECT& area);
   void OnMouseMove(POINT point);

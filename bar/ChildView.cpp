@@ -535,9 +535,6 @@ LRESULT CChildView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       return OnCreate();
-    case WM_DESTROY:
-      OnDestroy();
-      break;
     case WM_SIZE:
       OnSize(LOWORD(lParam), HIWORD(lParam));
       return 0;

@@ -121,7 +121,7 @@ class CChildView : public CWnd, public CLauncherHost {
 
  private:
   int OnCreate();
-  void OnDestroy();
+  void OnDestroy() override;
   void OnSize(int cx, int cy);
   void OnPaint();
   LRESULT OnNotify(const NMHDR& header, LPARAM lParam);

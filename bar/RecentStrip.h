@@ -60,7 +60,7 @@ class CRecentStrip : public CWnd {
 
  private:
   int OnCreate();
-  void OnDestroy();
+  void OnDestroy() override;
   void OnSize();
   void OnPaint();
   void OnMouseMove(POINT point);

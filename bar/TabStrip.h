@@ -139,7 +139,7 @@ class CTabStrip : public CWnd {
 
  private:
   int OnCreate();
-  void OnDestroy();
+  void OnDestroy() override;
   void OnSize();
   void OnPaint();
   void OnLButtonDown(POINT point);

@@ -23,9 +23,6 @@ LRESULT CTabStrip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       return OnCreate();
-    case WM_DESTROY:
-      OnDestroy();
-      break;
     case WM_SIZE:
       OnSize();
       return 0;

@@ -89,11 +89,11 @@ class CMainFrame : public CFrameWnd, public CBarHost {
   int OnCreate();
   void OnDestroy();
   BOOL OnQueryEndSession();
-  BOOL OnEraseBkgnd(HDC dc);
+  BOOL OnEraseBkgnd(HDC dc) override;
   void OnSize();
   LRESULT OnNcHitTest(LPARAM lParam);
   BOOL OnSetCursor(HWND window, UINT hitTest, UINT message);
-  void OnTimer(UINT_PTR id);
+  void OnTimer(UINT_PTR id) override;
   void OnContextMenu();
   LRESULT OnShellChanged();
 
