@@ -55,12 +55,12 @@ struct Tab {
 };
 
 // Where a single line lands when centred in box (horizontally when centre is
-// set, else from the left).
+// set, else from the left), rounded as DrawText rounds.
 POINT Place(HDC dc, const std::string& text, const RECT& box, bool centre) {
   SIZE size{};
   ::GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
   LONG x = centre ? box.left + (box.right - box.left - size.cx) / 2 : box.left;
-  return {x, box.top + (box.bottom - box.top - size.cy) / 2};
+  return {x, box.top + (box.bottom - box.top) / 2 - size.cy / 2};
 }
 
 Tab Describe(HDC dc, const CTabItem& item) {
