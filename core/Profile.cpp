@@ -65,7 +65,9 @@ std::vector<std::string> ReadStringList(const char* section) {
   std::vector<std::string> lines;
   const char* path = ProfilePath();
   if (path == nullptr) return lines;
-  std::vector<char> buffer(1024);
+  // Room for a tab of several hundred buttons at the first try: every try
+  // reopens the file, and a tab of a hundred buttons took three.
+  std::vector<char> buffer(32 * 1024);
   DWORD length = 0;
   for (;;) {
     DWORD size = static_cast<DWORD>(buffer.size());
