@@ -212,7 +212,7 @@ void BenchPaint(HWND parent, DWORD style, const char* name, bool blanks = false,
     ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
     DrawCells(dc, cells, images, font);
   };
-  bench::Pair t = bench::Alternate(painted, bare, 1, 7);
+  bench::Pair t = bench::Alternate(painted, bare);
 
   ::SelectObject(dc, old);
   ::DeleteObject(bitmap);

@@ -19,7 +19,6 @@ CWinApp theBenchApp("Kestrel");
 
 namespace {
 const int kTabs = 100;
-const int kPaints = 50;
 
 COLORREF Resolve(uint32_t value, int fallback) { return tablayout::ResolveColor(value, fallback); }
 
@@ -181,7 +180,7 @@ int main() {
     ::FillRect(dc, &area, face);
     strip.Paint(dc);
   };
-  bench::Pair t = bench::Alternate(measured, baseline, kPaints);
+  bench::Pair t = bench::Alternate(measured, baseline);
   char what[96];
   std::snprintf(what, sizeof what, "tab strip paint, %d tabs (%dx%d px)", kTabs, length, thickness);
   bench::Print(what, t.measured, t.baseline, "us");
