@@ -143,10 +143,11 @@ void CTabStrip::PaintTabText(HDC dc, const CTabItem& tab, bool selected) const {
       // A whole name is placed by hand where DrawText would put it: laying
       // it out through DrawText on every paint costs more than the rest of
       // the tab.
-      SIZE size{};
-      ::GetTextExtentPoint32A(dc, name.data(), TextLength(name), &size);
+      SIZE& size = tab.PaintedExtent(selected);
+      if (size.cx < 0 && !::GetTextExtentPoint32A(dc, name.data(), TextLength(name), &size))
+        size = SIZE{-1, -1};
       const int width = box.right - box.left;
-      if (size.cx <= width) {
+      if (size.cx >= 0 && size.cx <= width) {
         ::ExtTextOutA(dc, box.left + (width - size.cx) / 2,
                       box.top + (box.bottom - box.top) / 2 - size.cy / 2, ETO_CLIPPED, &box,
                       name.data(), static_cast<UINT>(TextLength(name)), nullptr);
