@@ -18,7 +18,10 @@ class CTabItem {
   CTabItem& operator=(const CTabItem&) = delete;
 
   const std::string& GetName() const { return m_name; }
-  void SetName(std::string name) { m_name = std::move(name); }
+  void SetName(std::string name) {
+    m_name = std::move(name);
+    m_paintedExtents[0] = m_paintedExtents[1] = SIZE{-1, -1};
+  }
   uint32_t GetColor() const { return m_color; }
   uint32_t GetTextColor() const { return m_textColor; }
   void SetColors(uint32_t color, uint32_t textColor) {
@@ -38,7 +41,14 @@ class CTabItem {
   void SetTruncated(bool truncated) { m_truncated = truncated; }
   // The name's width in the selected-tab font, kept from the last layout.
   int GetTextWidth() const { return m_textWidth; }
-  void SetTextWidth(int width) { m_textWidth = width; }
+  // -1 also forgets the painted extents: the name or the fonts changed.
+  void SetTextWidth(int width) {
+    m_textWidth = width;
+    if (width < 0) m_paintedExtents[0] = m_paintedExtents[1] = SIZE{-1, -1};
+  }
+  // The name's extent in the plain or the selected tab's font, as painting
+  // last measured it (cx -1: not yet), so that a repaint need not measure again.
+  SIZE& PaintedExtent(bool selected) const { return m_paintedExtents[selected ? 1 : 0]; }
 
  private:
   std::string m_name;
@@ -51,4 +61,5 @@ class CTabItem {
   mutable bool m_regionValid = false;
   bool m_truncated = false;
   int m_textWidth = 0;
+  mutable SIZE m_paintedExtents[2] = {{-1, -1}, {-1, -1}};
 };

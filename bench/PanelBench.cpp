@@ -1,7 +1,8 @@
 // The button panel's costs against baselines measured in the same run. Prints
 // one line per figure: measured, baseline, ratio.
-//  - painting a panel of 500 cells (text, icons, thick edges) against a bare
-//    FillRect of the same area;
+//  - painting a panel of 500 cells (text, icons, thick edges) against bare
+//    GDI calls drawing the same faces, edges, icons (ImageList_Draw of the
+//    same indices) and names at the same places, laid out before timing;
 //  - Rebuild of a tab of 1,000 buttons against the bare shell look-ups the
 //    items need;
 //  - what the shell look-up of an unreachable network path costs, against
@@ -15,7 +16,10 @@
 #include <string>
 #include <vector>
 
+#include "bar/BarPaint.h"
 #include "bar/BtnPanel.h"
+#include "bench/BenchTiming.h"
+#include "core/CommonControls.h"
 #include "core/TabData.h"
 #include "framework/WinApp.h"
 
@@ -97,7 +101,82 @@ class CStyledPanel : public CBtnPanel {
   DWORD m_style;
 };
 
-// width 0: the panel as long as its cells, so that all 500 are painted.
+// The cells as bare GDI calls would draw them, laid out once from the
+// panel's own items: face, edge, icon, and the name at its place.
+struct Cell {
+  RECT rect;
+  COLORREF face;
+  bool separator;
+  HICON icon;
+  int image;
+  RECT iconAt;
+  std::string text;  // already shortened where the name does not fit
+  POINT textAt;
+  COLORREF textColor;
+};
+
+std::vector<Cell> DescribeCells(HDC dc, const CBtnPanel& panel, DWORD style, int visible) {
+  std::vector<Cell> cells;
+  const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+  const COLORREF text = ::GetSysColor(COLOR_BTNTEXT);
+  for (int i = 0; i < panel.GetCount(); ++i) {
+    const CBtnItem& item = *panel.GetItem(i);
+    if (item.m_rect.right > visible) break;
+    Cell cell{};
+    cell.rect = item.m_rect;
+    cell.face = ResolveColor(item.m_data ? item.m_data->m_bkColor : kDefaultColor, face);
+    cell.separator = item.IsSeparator();
+    cell.icon = item.m_icon;
+    cell.image = item.m_imageIndex;
+    cell.iconAt = item.m_iconRect;
+    ::OffsetRect(&cell.iconAt, item.m_rect.left, item.m_rect.top);
+    cell.textColor = ResolveColor(item.m_data ? item.m_data->m_textColor : kDefaultColor, text);
+    if ((style & 0x80) && !item.m_text.empty()) {
+      RECT box = item.m_textRect;
+      ::OffsetRect(&box, item.m_rect.left, item.m_rect.top);
+      std::vector<char> shortened(item.m_text.begin(), item.m_text.end());
+      shortened.resize(shortened.size() + 8, '\0');
+      RECT scratch = box;
+      ::DrawTextA(dc, shortened.data(), -1, &scratch,
+                  DT_END_ELLIPSIS | DT_MODIFYSTRING | DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+      cell.text = shortened.data();
+      SIZE size{};
+      ::GetTextExtentPoint32A(dc, cell.text.data(), static_cast<int>(cell.text.size()), &size);
+      cell.textAt = {box.left + (box.right - box.left - size.cx) / 2,
+                     box.top + (box.bottom - box.top - size.cy) / 2};
+    }
+    cells.push_back(std::move(cell));
+  }
+  return cells;
+}
+
+void DrawCells(HDC dc, const std::vector<Cell>& cells, HIMAGELIST images, HFONT font) {
+  HGDIOBJ oldFont = ::SelectObject(dc, font);
+  int oldMode = ::SetBkMode(dc, TRANSPARENT);
+  for (const Cell& cell : cells) {
+    ::SetBkColor(dc, cell.face);
+    ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &cell.rect, nullptr, 0, nullptr);
+    if (cell.separator) continue;
+    RECT edge = cell.rect;
+    ::DrawEdge(dc, &edge, EDGE_RAISED, BF_RECT);
+    if (cell.icon)
+      ::DrawIconEx(dc, cell.iconAt.left, cell.iconAt.top, cell.icon,
+                   cell.iconAt.right - cell.iconAt.left, cell.iconAt.bottom - cell.iconAt.top, 0,
+                   nullptr, DI_NORMAL);
+    else if (cell.image >= 0)
+      DrawListImage(images, cell.image, dc, cell.iconAt.left, cell.iconAt.top, ILD_TRANSPARENT);
+    if (cell.text.empty()) continue;
+    ::SetTextColor(dc, cell.textColor);
+    ::ExtTextOutA(dc, cell.textAt.x, cell.textAt.y, 0, nullptr, cell.text.data(),
+                  static_cast<UINT>(cell.text.size()), nullptr);
+  }
+  ::SetBkMode(dc, oldMode);
+  ::SelectObject(dc, oldFont);
+}
+
+// Painting the panel (background and cells) against the same picture drawn
+// with bare calls; width 0: the panel as long as its cells, so that all 500
+// are painted.
 void BenchPaint(HWND parent, DWORD style, const char* name, bool blanks = false, int width = 0) {
   auto tab = MakeTab(blanks ? std::vector<std::string>(500, "*") : Commands(500));
   CStyledPanel panel(*tab, style);
@@ -109,35 +188,38 @@ void BenchPaint(HWND parent, DWORD style, const char* name, bool blanks = false,
   ::SetWindowPos(panel.GetSafeHwnd(), nullptr, 0, 0,
                  width > 0 ? width + 2 : panel.ContentExtent().cx, panel.ContentExtent().cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT client;
+  ::GetClientRect(panel.GetSafeHwnd(), &client);
 
   HDC screen = ::GetDC(nullptr);
   HDC dc = ::CreateCompatibleDC(screen);
   HBITMAP bitmap = ::CreateCompatibleBitmap(screen, size.cx, size.cy);
   ::ReleaseDC(nullptr, screen);
   HGDIOBJ old = ::SelectObject(dc, bitmap);
-  const int rounds = 100;
-  // Once each to warm the icon caches.
-  panel.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
 
-  auto start = Clock::now();
-  for (int i = 0; i < rounds; ++i)
+  HFONT font = BarLook::Current(nullptr).FontOrStock();
+  HGDIOBJ oldFont = ::SelectObject(dc, font);
+  const std::vector<Cell> cells = DescribeCells(dc, panel, style, client.right);
+  ::SelectObject(dc, oldFont);
+  HIMAGELIST images = panel.GetImageList();
+  const RECT area = client;
+
+  auto painted = [&] {
     panel.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
-  ::GdiFlush();
-  double painted = Milliseconds(Clock::now() - start) / rounds;
-
-  RECT area{0, 0, size.cx, size.cy};
-  HBRUSH brush = ::GetSysColorBrush(COLOR_BTNFACE);
-  start = Clock::now();
-  for (int i = 0; i < rounds; ++i) ::FillRect(dc, &area, brush);
-  ::GdiFlush();
-  double filled = Milliseconds(Clock::now() - start) / rounds;
+  };
+  auto bare = [&] {
+    ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+    ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
+    DrawCells(dc, cells, images, font);
+  };
+  bench::Pair t = bench::Alternate(painted, bare);
 
   ::SelectObject(dc, old);
   ::DeleteObject(bitmap);
   ::DeleteDC(dc);
   char what[64];
-  std::snprintf(what, sizeof what, "paint 500 cells, %s, per paint", name);
-  Print(what, painted, filled, "ms");
+  std::snprintf(what, sizeof what, "paint %zu cells, %s", cells.size(), name);
+  bench::Print(what, t.measured / 1000, t.baseline / 1000, "ms");
 }
 
 void BenchRebuild(HWND parent) {
@@ -191,6 +273,7 @@ void BenchNetworkPath() {
 
 int main() {
   ::OleInitialize(nullptr);
+  LoadCommonControls();  // as the bar does before its first picture
   theBenchApp.m_hInstance = ::GetModuleHandleA(nullptr);
   HWND parent = MakeParent();
   BenchPaint(parent, 0x82DC, "text and icons");

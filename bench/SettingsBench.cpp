@@ -24,8 +24,8 @@ std::string GeneratedIni() {
   std::string text = "[Common]\r\nTrans=10\r\n[Order]\r\n";
   for (int t = 1; t <= kTabs; ++t) text += std::to_string(t) + (t % 10 == 0 ? "=-1\r\n" : "=1\r\n");
   for (int t = 1; t <= kTabs; ++t) {
-    text += "[Tab" + std::to_string(t) + "]\r\nNo=" + std::to_string(kButtons) +
-            "\r\nDesc=タブ" + std::to_string(t) + "\r\nColor=33554432\r\nTxtColor=255\r\n";
+    text += "[Tab" + std::to_string(t) + "]\r\nNo=" + std::to_string(kButtons) + "\r\nDesc=タブ" +
+            std::to_string(t) + "\r\nColor=33554432\r\nTxtColor=255\r\n";
     for (int b = 1; b <= kButtons; ++b) {
       text += "Btn" + std::to_string(b) + "=C:\\Program Files\\App" + std::to_string(b) +
               "\\app.exe" + (b % 3 == 0 ? "|4/0/255/1/15" : "") + "\r\n";
@@ -107,7 +107,8 @@ double Median(std::vector<double> values) {
 int main() {
   char temp[MAX_PATH];
   ::GetTempPathA(MAX_PATH, temp);
-  std::string folder = std::string(temp) + "kestrel-bench-" + std::to_string(::GetCurrentProcessId());
+  std::string folder =
+      std::string(temp) + "kestrel-bench-" + std::to_string(::GetCurrentProcessId());
   ::CreateDirectoryA(folder.c_str(), nullptr);
   std::string path = folder + "\\Kestrel.ini";
   g_settingsFile.SetPath(path);

@@ -10,11 +10,23 @@ std::string Trimmed(const std::string& text, size_t from, size_t to) {
   while (to > from && (text[to - 1] == ' ' || text[to - 1] == '\t')) --to;
   return text.substr(from, to - from);
 }
-}  // namespace
 
-bool CProfileSection::KeyLess::operator()(const std::string& a, const std::string& b) const {
-  return ::lstrcmpiA(a.c_str(), b.c_str()) < 0;
+// The key as the map holds it. Folding once per key instead of comparing
+// through lstrcmpiA keeps a tab of a hundred buttons from costing thousands
+// of system calls. The trail byte of a double-byte character stays as it
+// is: it may look like a letter.
+std::string Folded(const std::string& key) {
+  std::string folded = key;
+  for (size_t i = 0; i < folded.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(folded[i]);
+    if (c >= 'A' && c <= 'Z')
+      folded[i] = static_cast<char>(c - 'A' + 'a');
+    else if (c >= 0x80 && ::IsDBCSLeadByte(c))
+      ++i;
+  }
+  return folded;
 }
+}  // namespace
 
 CProfileSection::CProfileSection(const CSettingsFile& file, const char* section) {
   for (const std::string& line : file.ReadSection(section)) {
@@ -26,20 +38,21 @@ CProfileSection::CProfileSection(const CSettingsFile& file, const char* section)
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front())
       value = value.substr(1, value.size() - 2);
-    m_values.emplace(std::move(key), std::move(value));  // the first of a repeated key wins
+    m_values.emplace(Folded(key), std::move(value));  // the first of a repeated key wins
   }
 }
 
-bool CProfileSection::Has(const char* key) const { return m_values.count(key) != 0; }
+bool CProfileSection::Has(const char* key) const { return m_values.count(Folded(key)) != 0; }
 
 std::string CProfileSection::GetString(const char* key, const char* defaultValue) const {
-  auto found = m_values.find(key);
+  auto found = m_values.find(Folded(key));
   return found != m_values.end() ? found->second : std::string(defaultValue ? defaultValue : "");
 }
 
 int CProfileSection::GetInt(const char* key, int defaultValue) const {
-  auto found = m_values.find(key);
+  auto found = m_values.find(Folded(key));
   int value = 0;
-  if (found == m_values.end() || !ParseProfileInt(found->second.c_str(), &value)) return defaultValue;
+  if (found == m_values.end() || !ParseProfileInt(found->second.c_str(), &value))
+    return defaultValue;
   return value;
 }

@@ -19,8 +19,6 @@ class CProfileSection {
   int GetInt(const char* key, int defaultValue) const;
 
  private:
-  struct KeyLess {
-    bool operator()(const std::string& a, const std::string& b) const;
-  };
-  std::map<std::string, std::string, KeyLess> m_values;
+  // By key with its single-byte letters in lower case.
+  std::map<std::string, std::string> m_values;
 };

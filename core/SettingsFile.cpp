@@ -55,7 +55,9 @@ std::vector<std::string> CSettingsFile::ReadStringList(const char* section) cons
   std::vector<std::string> lines;
   const char* path = Path();
   if (path == nullptr) return lines;
-  std::vector<char> buffer(1024);
+  // Room for a tab of several hundred buttons at the first try: every try
+  // reopens the file, and a tab of a hundred buttons took three.
+  std::vector<char> buffer(32 * 1024);
   DWORD length = 0;
   for (;;) {
     DWORD size = static_cast<DWORD>(buffer.size());

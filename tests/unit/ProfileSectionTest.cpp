@@ -17,10 +17,12 @@ TEST(ProfileSection, AnswersAsTheKeyReaderDoes) {
       "Color=4294967295\n"
       "TxtColor=abc\n"
       "; a comment=not a key\n"
-      "Empty=\n");
+      "Empty=\n"
+      "ア=trail byte 0x41\n"
+      "ヂ=trail byte 0x61\n");
   CProfileSection section(g_settingsFile, "Tab1");
-  for (const char* key : {"No", "Desc", "Btn1", "Btn2", "Btn3", "Color", "TxtColor", "Empty",
-                          "Missing"}) {
+  for (const char* key : {"No", "Desc", "Btn1", "Btn2", "Btn3", "Color", "TxtColor", "Empty", "ア",
+                          "ヂ", "Missing"}) {
     std::string expected = g_settingsFile.ReadString("Tab1", key, "<none>");
     EXPECT_EQ(section.GetString(key, "<none>"), expected) << key;
   }
