@@ -453,45 +453,33 @@ void CTabStrip::CreateLateControls() {
 
 void CTabStrip::CreateTooltip() {
   // Until the common controls are loaded the view makes it later.
-  if (m_tooltip || !m_hWnd || !CommonControlsLoaded()) return;
-  HINSTANCE instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(m_hWnd, GWLP_HINSTANCE));
-  m_tooltip = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd,
-                                nullptr, instance, nullptr);
-  if (!m_tooltip) return;  // the strip goes on without one
-  TOOLINFOA tool{};
-  tool.cbSize = TTTOOLINFOA_V1_SIZE;
-  tool.uFlags = TTF_IDISHWND;
-  tool.hwnd = m_hWnd;
-  tool.uId = reinterpret_cast<UINT_PTR>(m_hWnd);
-  tool.lpszText = LPSTR_TEXTCALLBACKA;
-  ::SendMessageA(m_tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-  ::SendMessageA(m_tooltip, TTM_SETDELAYTIME, TTDT_AUTOPOP, 32767);
-  ::SendMessageA(m_tooltip, TTM_SETDELAYTIME, TTDT_INITIAL, 200);
-  ::SendMessageA(m_tooltip, TTM_SETDELAYTIME, TTDT_RESHOW, 200);
-  ::SendMessageA(m_tooltip, TTM_SETMAXTIPWIDTH, 0, 32767);
-  ::SendMessageA(m_tooltip, TTM_ACTIVATE, FALSE, 0);
+  if (m_tooltip.GetSafeHwnd() || !m_hWnd || !CommonControlsLoaded()) return;
+  if (!m_tooltip.Create(m_hWnd)) return;  // the strip goes on without one
+  m_tooltip.AddTool(m_hWnd, m_hWnd);
+  m_tooltip.SetDelayTime(TTDT_AUTOPOP, 32767);
+  m_tooltip.SetDelayTime(TTDT_INITIAL, 200);
+  m_tooltip.SetDelayTime(TTDT_RESHOW, 200);
+  m_tooltip.Activate(false);
   m_tooltipTab = -1;
 }
 
 void CTabStrip::DestroyTooltip() {
-  if (m_tooltip) ::DestroyWindow(m_tooltip);
-  m_tooltip = nullptr;
+  m_tooltip.DestroyWindow();
   m_tooltipTab = -1;
 }
 
 void CTabStrip::UpdateTooltip(POINT point) {
-  if (!m_tooltip || !m_fixedWidth) return;
+  if (!m_tooltip.GetSafeHwnd() || !m_fixedWidth) return;
   int hit = HitTest(point);
   CTabItem* tab = GetTab(hit);
   bool truncated = tab && tab->IsTruncated();
-  if (!truncated || hit != m_tooltipTab) ::SendMessageA(m_tooltip, TTM_ACTIVATE, FALSE, 0);
+  if (!truncated || hit != m_tooltipTab) m_tooltip.Activate(false);
   m_tooltipTab = truncated ? hit : -1;
-  if (truncated) ::SendMessageA(m_tooltip, TTM_ACTIVATE, TRUE, 0);
+  if (truncated) m_tooltip.Activate(true);
 }
 
 void CTabStrip::RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) {
-  RelayToToolTip(m_tooltip, m_hWnd, message, wParam, lParam);
+  m_tooltip.RelayEvent(m_hWnd, message, wParam, lParam);
 }
 
 // ---- idle and progress ----

@@ -13,6 +13,7 @@
 #include "bar/TabItem.h"
 #include "bar/TabLayout.h"
 #include "core/BarMessages.h"
+#include "framework/ToolTipCtrl.h"
 #include "framework/CmdUI.h"
 #include "framework/GdiObject.h"
 #include "framework/Wnd.h"
@@ -127,7 +128,7 @@ class CTabStrip : public CWnd {
   // The collapsed slot of the recently-used strip (client coordinates).
   RECT GetRecentSlot() const;
   RECT GetSplitterRect() const;
-  HWND GetTabTooltip() const { return m_tooltip; }
+  HWND GetTabTooltip() const { return m_tooltip.GetSafeHwnd(); }
   HWND GetProgressBar() const { return m_progress; }
   HWND GetRenameEdit() const { return m_renameEdit ? m_renameEdit->GetSafeHwnd() : nullptr; }
   // The recently used strip (control kRecentId), or none when it could not be made.
@@ -138,16 +139,16 @@ class CTabStrip : public CWnd {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  int OnCreate();
+  int OnCreate(const CREATESTRUCTA& cs) override;
   void OnDestroy() override;
-  void OnSize();
-  void OnPaint();
-  void OnLButtonDown(POINT point);
-  void OnMouseMove(POINT point);
-  void OnLButtonUp();
+  void OnSize(UINT type, int cx, int cy) override;
+  void OnPaint(CPaintDC& dc) override;
+  void OnLButtonDown(UINT flags, POINT point) override;
+  void OnMouseMove(UINT flags, POINT point) override;
+  void OnLButtonUp(UINT flags, POINT point) override;
   BOOL OnSetCursor();
-  LRESULT OnContextMenu(HWND source, LPARAM lParam);
-  LRESULT OnNotify(const NMHDR& header, LPARAM lParam);
+  void OnContextMenu(HWND source, POINT point) override;
+  LRESULT OnNotify(const NMHDR& header) override;
   void OnScroll(WPARAM wParam, HWND control);
   void OnProgress(WPARAM action, LPARAM count);
   void RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam);
@@ -211,7 +212,7 @@ class CTabStrip : public CWnd {
   bool m_splitterDragging = false;
   std::string m_emblem;
   int m_emblemWidth = -1;  // measured with the normal font; -1 not yet
-  HWND m_tooltip = nullptr;
+  CToolTipCtrl m_tooltip;
   int m_tooltipTab = -1;
   std::unique_ptr<CRenameEdit> m_renameEdit;
   std::unique_ptr<CRenameEdit> m_retiredEdit;

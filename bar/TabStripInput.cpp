@@ -17,27 +17,10 @@ bool IsProtected() { return g_barOptions.GetInt("Protects", 0) == 1; }
 }  // namespace
 
 LRESULT CTabStrip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (m_tooltip && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST &&
+  if (m_tooltip.GetSafeHwnd() && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST &&
       message != WM_LBUTTONDBLCLK && message != WM_RBUTTONDBLCLK && message != WM_MBUTTONDBLCLK)
     RelayToTooltip(message, wParam, lParam);
   switch (message) {
-    case WM_CREATE:
-      return OnCreate();
-    case WM_SIZE:
-      OnSize();
-      return 0;
-    case WM_PAINT:
-      OnPaint();
-      return 0;
-    case WM_LBUTTONDOWN:
-      OnLButtonDown(PointFromLParam(lParam));
-      return 0;
-    case WM_MOUSEMOVE:
-      OnMouseMove(PointFromLParam(lParam));
-      return 0;
-    case WM_LBUTTONUP:
-      OnLButtonUp();
-      return 0;
     case WM_CAPTURECHANGED:
       m_splitterDragging = false;
       break;
@@ -45,11 +28,6 @@ LRESULT CTabStrip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (reinterpret_cast<HWND>(wParam) == m_hWnd && LOWORD(lParam) == HTCLIENT && OnSetCursor())
         return TRUE;
       break;
-    case WM_CONTEXTMENU:
-      return OnContextMenu(reinterpret_cast<HWND>(wParam), lParam);
-    case WM_NOTIFY:
-      if (!lParam) break;  // a foreign message without its record
-      return OnNotify(*reinterpret_cast<const NMHDR*>(lParam), lParam);
     case WM_HSCROLL:
     case WM_VSCROLL:
       OnScroll(wParam, reinterpret_cast<HWND>(lParam));
@@ -69,7 +47,7 @@ LRESULT CTabStrip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return CWnd::WindowProc(message, wParam, lParam);
 }
 
-int CTabStrip::OnCreate() {
+int CTabStrip::OnCreate(const CREATESTRUCTA&) {
   m_orientation =
       tablayout::OrientationFromStyle(static_cast<DWORD>(g_barOptions.GetInt("Style", style::kDefault)));
   CreateFonts();
@@ -90,7 +68,7 @@ void CTabStrip::OnDestroy() {
   m_progress = nullptr;
 }
 
-void CTabStrip::OnSize() {
+void CTabStrip::OnSize(UINT, int, int) {
   EndRename();
   // The fonts follow the thickness, which the view sets through the size.
   if (Thickness() != m_fontThickness) CreateFonts();
@@ -99,7 +77,7 @@ void CTabStrip::OnSize() {
   ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
-void CTabStrip::OnLButtonDown(POINT point) {
+void CTabStrip::OnLButtonDown(UINT, POINT point) {
   EndRename();
   if (OnSplitter(point)) {
     ::SetCapture(m_hWnd);
@@ -123,7 +101,7 @@ void CTabStrip::OnLButtonDown(POINT point) {
   SendNotify(record, tabstrip::kTabSelected);
 }
 
-void CTabStrip::OnMouseMove(POINT point) {
+void CTabStrip::OnMouseMove(UINT, POINT point) {
   if (m_splitterDragging) {
     if (::GetCapture() != m_hWnd) {
       m_splitterDragging = false;
@@ -142,7 +120,7 @@ bool CTabStrip::BeginMode(int mode, int index) {
   if (!m_hWnd || !GetTab(index) || (mode != 0 && mode != 1)) return false;
   EndRename();
   m_dragTracker.reset();
-  if (m_tooltip) ::SendMessageA(m_tooltip, TTM_ACTIVATE, FALSE, 0);
+  m_tooltip.Activate(false);
   // The tracker hooks the strip's messages while it runs.
   m_dragTracker = std::make_unique<CTabDragTracker>(*this, mode, index);
   if (m_dragTracker->Start()) return true;
@@ -154,7 +132,7 @@ void CTabStrip::CancelMode() {
   if (m_dragTracker) m_dragTracker->Cancel();
 }
 
-void CTabStrip::OnLButtonUp() {
+void CTabStrip::OnLButtonUp(UINT, POINT) {
   if (!m_splitterDragging) return;
   m_splitterDragging = false;
   if (::GetCapture() == m_hWnd) ::ReleaseCapture();
@@ -170,15 +148,14 @@ BOOL CTabStrip::OnSetCursor() {
   return TRUE;
 }
 
-LRESULT CTabStrip::OnContextMenu(HWND source, LPARAM lParam) {
+void CTabStrip::OnContextMenu(HWND source, POINT point) {
   HWND recent = ::GetDlgItem(m_hWnd, kRecentId);
-  if (IsProtected() || (recent && source == recent))
-    return Default(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(source), lParam);
+  if (IsProtected() || (recent && source == recent)) return CWnd::OnContextMenu(source, point);
+  const POINT given = point;
   NMTABSTRIP record{};
   record.index = -1;
   record.kind = tabstrip::kOnStrip;
-  POINT point = PointFromLParam(lParam);
-  if (lParam == -1) ::GetCursorPos(&point);  // from the keyboard
+  if (point.x == -1 && point.y == -1) ::GetCursorPos(&point);  // from the keyboard
   // A scroll bar whose arrows are both disabled is a disabled window: its
   // clicks come to the strip, but they still mean the scroll bar.
   if (source == m_hWnd) {
@@ -198,12 +175,13 @@ LRESULT CTabStrip::OnContextMenu(HWND source, LPARAM lParam) {
       record.tab = GetTab(record.index);
     }
   }
-  if (SendNotifyResult(record, tabstrip::kContextMenu)) return 0;
-  return Default(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(source), lParam);
+  if (SendNotifyResult(record, tabstrip::kContextMenu)) return;
+  CWnd::OnContextMenu(source, given);
 }
 
-LRESULT CTabStrip::OnNotify(const NMHDR& header, LPARAM lParam) {
-  if (m_tooltip && header.hwndFrom == m_tooltip && header.code == TTN_GETDISPINFOA) {
+LRESULT CTabStrip::OnNotify(const NMHDR& header) {
+  const LPARAM lParam = reinterpret_cast<LPARAM>(&header);
+  if (m_tooltip.GetSafeHwnd() && header.hwndFrom == m_tooltip.GetSafeHwnd() && header.code == TTN_GETDISPINFOA) {
     auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
     info->lpszText = info->szText;
     info->szText[0] = '\0';
@@ -222,7 +200,7 @@ LRESULT CTabStrip::OnNotify(const NMHDR& header, LPARAM lParam) {
     OnRenameEnded(reinterpret_cast<const NMRENAMEEDIT*>(lParam)->text);
     return 0;
   }
-  return CWnd::WindowProc(WM_NOTIFY, header.idFrom, lParam);
+  return CWnd::OnNotify(header);
 }
 
 void CTabStrip::OnScroll(WPARAM wParam, HWND control) {

@@ -55,11 +55,8 @@ std::string ShortenWithEllipsis(HDC dc, const std::string& text, int limit) {
 }
 }  // namespace
 
-void CTabStrip::OnPaint() {
-  PAINTSTRUCT ps;
-  HDC dc = ::BeginPaint(m_hWnd, &ps);
-  if (dc) Paint(dc);
-  ::EndPaint(m_hWnd, &ps);
+void CTabStrip::OnPaint(CPaintDC& dc) {
+  if (HDC painting = dc) Paint(painting);
 }
 
 void CTabStrip::Paint(HDC dc) {
