@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/StyleWord.h"
+#include "framework/Dc.h"
 #include "framework/GdiObject.h"
 
 ButtonCell CellGeometryFor(DWORD style, SIZE icon, SIZE letterW, int textWidthInW) {
@@ -41,15 +42,11 @@ ButtonCell CellGeometry(DWORD style, int fontHeight, HFONT font, int textWidthIn
                   : SIZE{::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON)};
   SIZE letterW{0, 0};
   if ((style & style::kShowText) && fontHeight != 0) {
-    HDC dc = ::GetDC(nullptr);
-    if (dc) {
+    if (CClientDC dc(nullptr); dc) {
       RECT r{0, 0, 0, 0};
-      {
-        CSelectObject select(
-            dc, font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(DEFAULT_GUI_FONT));
-        ::DrawTextA(dc, "W", 1, &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-      }
-      ::ReleaseDC(nullptr, dc);
+      CSelectObject select(dc,
+                           font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(DEFAULT_GUI_FONT));
+      ::DrawTextA(dc, "W", 1, &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
       letterW = {r.right - r.left, r.bottom - r.top};
     }
   }

@@ -21,6 +21,7 @@
 #include "core/PlumageLibrary.h"
 #include "core/SettingsFile.h"
 #include "core/StyleWord.h"
+#include "framework/Module.h"
 #include "framework/WinApp.h"
 
 const char CChildView::kClassName[] = "KestrelView";
@@ -133,7 +134,7 @@ void CChildView::UpdateToolTip() {
     m_toolTip =
         ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd,
-                          nullptr, AfxGetApp() ? AfxGetApp()->m_hInstance : nullptr, nullptr);
+                          nullptr, AfxGetInstanceHandle(), nullptr);
     if (m_toolTip) {
       ::SendMessageA(m_toolTip, TTM_SETMAXTIPWIDTH, 0, 32767);
       ::SendMessageA(m_toolTip, TTM_ACTIVATE, TRUE, 0);

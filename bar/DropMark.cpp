@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/GdiObject.h"
+#include "framework/Module.h"
 
 namespace dropmark {
 
@@ -91,7 +92,7 @@ CDropMark::~CDropMark() {
 }
 
 bool CDropMark::CreateMarkWindow() {
-  HINSTANCE instance = ::GetModuleHandleA(nullptr);
+  HINSTANCE instance = AfxGetInstanceHandle();
   WNDCLASSA existing{};
   if (!::GetClassInfoA(instance, kClassName, &existing)) {
     WNDCLASSA wc{};
@@ -100,7 +101,7 @@ bool CDropMark::CreateMarkWindow() {
     wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
     wc.lpszClassName = kClassName;
-    if (!::RegisterClassA(&wc)) return false;
+    if (!AfxRegisterClass(wc)) return false;
   }
   const dropmark::Triangle shape = dropmark::TriangleFor(POINT{0, 0}, m_orientation);
   const RECT bounds = dropmark::TriangleBounds(shape);

@@ -8,6 +8,7 @@
 #include "core/CommonControls.h"
 #include "core/ShellLink.h"
 #include "core/TargetInfo.h"
+#include "framework/Dc.h"
 #include "framework/SubclassWnd.h"
 
 namespace {
@@ -45,12 +46,10 @@ CIconMenu::CIconMenu(bool largeIcons, HIMAGELIST images)
   if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
     m_font.Attach(::CreateFontIndirectA(&metrics.lfMenuFont));
   }
-  HDC screen = ::GetDC(nullptr);
-  if (screen) {
+  if (CClientDC screen(nullptr); screen) {
     CSelectObject font(screen,
                        m_font ? m_font.GetSafeHandle() : ::GetStockObject(DEFAULT_GUI_FONT));
     ::GetTextExtentPoint32A(screen, "M", 1, &m_charM);
-    ::ReleaseDC(nullptr, screen);
   }
 }
 
@@ -101,13 +100,11 @@ bool CIconMenu::MeasureItem(MEASUREITEMSTRUCT& measure) const {
     return true;
   }
   RECT text{};
-  HDC screen = ::GetDC(nullptr);
-  if (screen) {
+  if (CClientDC screen(nullptr); screen) {
     CSelectObject font(screen,
                        m_font ? m_font.GetSafeHandle() : ::GetStockObject(DEFAULT_GUI_FONT));
     ::DrawTextA(screen, item->text.c_str(), static_cast<int>(item->text.size()), &text,
                 DT_CALCRECT | DT_SINGLELINE | DT_VCENTER);
-    ::ReleaseDC(nullptr, screen);
   }
   int height = std::max(
       {GetCellHeight(), ::GetSystemMetrics(SM_CYMENU), static_cast<int>(text.bottom - text.top)});

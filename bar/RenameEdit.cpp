@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/Dc.h"
 #include "framework/GdiObject.h"
 
 BOOL CRenameEdit::Start(HWND parent, const RECT& rect, HFONT font, const std::string& name) {
@@ -59,15 +60,14 @@ bool CRenameEdit::IsEndingKey(WPARAM key) const {
 void CRenameEdit::Widen() {
   if (!m_hWnd || !m_parent) return;
   std::string text = GetText() + "  ";
-  HDC dc = ::GetDC(m_hWnd);
-  if (!dc) return;
   SIZE size{};
   {
+    CClientDC dc(m_hWnd);
+    if (!dc) return;
     CSelectObject font(dc,
                        GetFont() ? static_cast<HGDIOBJ>(GetFont()) : ::GetStockObject(SYSTEM_FONT));
     ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
   }
-  ::ReleaseDC(m_hWnd, dc);
   RECT client;
   GetClientRect(&client);
   if (size.cx <= client.right - client.left) return;

@@ -12,6 +12,7 @@
 #include "core/CommonControls.h"
 #include "core/Globals.h"
 #include "core/StyleWord.h"
+#include "framework/Dc.h"
 
 namespace {
 // Fixed tab widths beyond this many characters show nothing more; values
@@ -351,9 +352,9 @@ void CTabStrip::MeasureTab(CTabItem& tab, HDC dc) const {
 
 void CTabStrip::Layout() {
   if (!m_hWnd || !m_selectedFont) return;
-  HDC dc = ::GetDC(m_hWnd);
-  if (!dc) return;
   {
+    CClientDC dc(m_hWnd);
+    if (!dc) return;
     CSelectObject font(dc, m_selectedFont.GetSafeHandle());
     if (!m_measuresValid) {
       TEXTMETRICA metrics{};
@@ -364,7 +365,6 @@ void CTabStrip::Layout() {
     for (auto& tab : m_tabs)
       if (tab->GetTextWidth() < 0) MeasureTab(*tab, dc);
   }
-  ::ReleaseDC(m_hWnd, dc);
 
   std::vector<int> widths;
   widths.reserve(m_tabs.size());

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/Globals.h"
+#include "framework/Module.h"
 #include "framework/WinApp.h"
 #include "hook/TalonProtocol.h"
 
@@ -176,7 +177,7 @@ void ApplyHookWords(HWND frame, UINT reportMessage, const HookWords& words) {
 
 BOOL StartHookListener(HWND mainWindow, UINT reportMessage, WORD word) {
   CWinApp* app = AfxGetApp();
-  g_hook.instance = app && app->m_hInstance ? app->m_hInstance : ::GetModuleHandleA(nullptr);
+  g_hook.instance = AfxGetInstanceHandle();
   g_hook.mainWindow = mainWindow;
   g_hook.appName = app ? app->GetAppName() : "";
   g_hook.reportMessage = reportMessage;
