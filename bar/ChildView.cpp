@@ -21,6 +21,7 @@
 #include "core/PlumageLibrary.h"
 #include "core/SettingsFile.h"
 #include "core/StyleWord.h"
+#include "framework/ModalPump.h"
 #include "framework/Module.h"
 #include "framework/WinApp.h"
 
@@ -28,21 +29,6 @@ const char CChildView::kClassName[] = "KestrelView";
 
 namespace {
 bool IsVertical(DWORD style) { return (style & style::kVertical) != 0; }
-
-// Lets pending messages through during an animation; false when the
-// application is ending (the quit is posted again for the main loop).
-bool PumpMessages() {
-  MSG msg;
-  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      ::PostQuitMessage(static_cast<int>(msg.wParam));
-      return false;
-    }
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
-  }
-  return true;
-}
 
 bool Changed(const char* key) { return g_barOptions.ChangedSince(key); }
 
@@ -220,7 +206,7 @@ void CChildView::SlideIn(CBtnPanel& panel) {
     ::SetWindowPos(window, nullptr, vertical ? r.left : edge, vertical ? edge : r.top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ::UpdateWindow(window);
-    if (!PumpMessages()) break;
+    if (!AfxPumpMessages()) break;
     ::Sleep(1);
     step += 2;
     edge -= step;
@@ -347,7 +333,7 @@ void CChildView::FitFrame(bool animate) {
     int step = std::max(1, (needed - t) / 20);
     for (int size = t; size < needed && ::IsWindow(frame); size += step) {
       setAcross(size);
-      if (!PumpMessages()) break;
+      if (!AfxPumpMessages()) break;
       ::Sleep(1);
     }
   } else {

@@ -15,6 +15,7 @@
 #include "frame/ShellChangeNotify.h"
 #include "framework/CmdUI.h"
 #include "framework/Menu.h"
+#include "framework/ModalPump.h"
 #include "kestrel_res.h"
 
 const char CMainFrame::kClassName[] = "KestrelFrame";
@@ -486,17 +487,7 @@ void CMainFrame::MoveToCorner(bool right) {
     int cx = r.left, cy = r.top;
     auto step = [&] {
       PlaceAt(cx, cy);
-      MSG msg;
-      while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-          ::PostQuitMessage(static_cast<int>(msg.wParam));
-          return false;
-        }
-        if (!AfxGetApp()->PreTranslateMessage(&msg)) {
-          ::TranslateMessage(&msg);
-          ::DispatchMessageA(&msg);
-        }
-      }
+      if (!AfxPumpMessages()) return false;
       AfxGetApp()->OnIdle(0);
       ::Sleep(1);
       cx += dx;
