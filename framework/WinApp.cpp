@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "framework/Module.h"
 #include "framework/Wnd.h"
 
 namespace {
@@ -9,9 +10,7 @@ CWinApp* g_app = nullptr;
 HINSTANCE g_resourceHandle = nullptr;
 }  // namespace
 
-CWinApp::CWinApp(const char* appName) : m_appName(appName ? appName : "") {
-  g_app = this;
-}
+CWinApp::CWinApp(const char* appName) : m_appName(appName ? appName : "") { g_app = this; }
 
 CWinApp::~CWinApp() {
   if (g_app == this) g_app = nullptr;
@@ -62,9 +61,7 @@ int CWinApp::ExitInstance() { return 0; }
 CWinApp* AfxGetApp() { return g_app; }
 
 HINSTANCE AfxGetResourceHandle() {
-  if (g_resourceHandle) return g_resourceHandle;
-  if (g_app && g_app->m_hInstance) return g_app->m_hInstance;
-  return ::GetModuleHandleA(nullptr);
+  return g_resourceHandle ? g_resourceHandle : AfxGetInstanceHandle();
 }
 
 void AfxSetResourceHandle(HINSTANCE instance) { g_resourceHandle = instance; }
@@ -77,7 +74,8 @@ std::string LoadResString(UINT id) {
   // Japanese strings are short; grow anyway rather than cut a long one.
   std::vector<char> buffer(256);
   for (;;) {
-    int got = ::LoadStringA(AfxGetResourceHandle(), id, buffer.data(), static_cast<int>(buffer.size()));
+    int got =
+        ::LoadStringA(AfxGetResourceHandle(), id, buffer.data(), static_cast<int>(buffer.size()));
     if (got <= 0) return std::string();
     if (static_cast<size_t>(got) + 2 < buffer.size() || buffer.size() >= 65536)
       return std::string(buffer.data(), got);
@@ -97,11 +95,13 @@ int AfxMessageBox(UINT stringId, UINT type) {
 int AfxWinMain(HINSTANCE instance, int showCommand) {
   CWinApp* app = AfxGetApp();
   if (!app) return -1;
+  AfxSetInstanceHandle(instance);
   app->m_hInstance = instance;
   app->m_nCmdShow = showCommand;
   if (!app->InitInstance()) {
     // InitInstance failed: clean up what it may have made and end.
-    if (app->m_pMainWnd && app->m_pMainWnd->GetSafeHwnd()) ::DestroyWindow(app->m_pMainWnd->GetSafeHwnd());
+    if (app->m_pMainWnd && app->m_pMainWnd->GetSafeHwnd())
+      ::DestroyWindow(app->m_pMainWnd->GetSafeHwnd());
     return app->ExitInstance();
   }
   return app->Run();

@@ -38,7 +38,8 @@ class CWinApp : public CObject {
 };
 
 CWinApp* AfxGetApp();
-// The module whose resources (strings, menus, dialogs) are loaded.
+// The module whose resources (strings, menus, dialogs) are loaded: this
+// module's own instance unless set otherwise.
 HINSTANCE AfxGetResourceHandle();
 void AfxSetResourceHandle(HINSTANCE instance);
 HWND AfxGetMainWndHandle();

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "framework/Dc.h"
 #include "framework/Object.h"
 
 class CCmdUI;
@@ -13,6 +14,12 @@ inline POINT PointFromLParam(LPARAM lParam) {
 
 // A window bound to one object. The object is attached in the static window
 // procedure from WM_NCCREATE's create parameters and lives in the window's user data.
+// WindowProc unpacks the common messages once into the On<Message> handlers
+// below; each handler's default does what the window would do without it. A
+// class overrides the handlers it needs, and WindowProc only for its private
+// messages (passing the rest on to its base's WindowProc).
+// An exception thrown while the window is being created fails the creation;
+// one thrown later is reported to the user, the same fault only once.
 class CWnd : public CObject {
  public:
   CWnd() = default;
@@ -32,8 +39,8 @@ class CWnd : public CObject {
   // an edit): its messages reach WindowProc, and Default passes them on to
   // the control's own procedure.
   BOOL SubclassWindow(HWND window);
-  // Registers a window class whose windows are bound to their objects (once
-  // per process); false when it cannot be registered.
+  // Registers a window class of this module whose windows are bound to their
+  // objects (once); false when it cannot be registered.
   static bool RegisterWndClass(const char* className, UINT classStyle, HCURSOR cursor,
                                HBRUSH background, HICON icon);
 
@@ -47,6 +54,8 @@ class CWnd : public CObject {
   }
   void GetWindowRect(RECT* rect) const { ::GetWindowRect(m_hWnd, rect); }
   void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
+  HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+  HWND GetParent() const { return ::GetParent(m_hWnd); }
 
   // Command routing: true when this window carried out the command.
   virtual BOOL OnCommand(UINT id, UINT code, HWND control);
@@ -62,10 +71,46 @@ class CWnd : public CObject {
   // The class's message map: a switch that unpacks the messages it handles
   // and passes the rest to the base.
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  // What the window does with a message nobody here handles: the control's
+  // own procedure, the system's default, or (for a dialog) the dialog manager's.
   LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
   // Called after the last message; the window handle is already gone.
   virtual void PostNcDestroy() {}
 
+  // Typed handlers. Return 0 from OnCreate to go on, -1 to fail the creation.
+  virtual int OnCreate(const CREATESTRUCTA& cs);
+  virtual void OnDestroy();
+  virtual void OnSize(UINT type, int cx, int cy);
+  // Painting starts when the handler first uses dc; a handler that does not
+  // use it (the default) leaves the window to paint as it would without one.
+  virtual void OnPaint(CPaintDC& dc);
+  virtual BOOL OnEraseBkgnd(HDC dc);
+  virtual void OnTimer(UINT_PTR id);
+  virtual LRESULT OnNotify(const NMHDR& header);
+  // point is in screen coordinates, (-1, -1) when the keyboard asked.
+  virtual void OnContextMenu(HWND window, POINT point);
+  // Mouse points are client coordinates, except the wheel's (screen).
+  virtual void OnMouseMove(UINT flags, POINT point);
+  virtual void OnLButtonDown(UINT flags, POINT point);
+  virtual void OnLButtonUp(UINT flags, POINT point);
+  virtual void OnLButtonDblClk(UINT flags, POINT point);
+  virtual void OnRButtonDown(UINT flags, POINT point);
+  virtual void OnRButtonUp(UINT flags, POINT point);
+  virtual void OnMouseWheel(UINT flags, short delta, POINT point);
+  virtual void OnKeyDown(UINT key, UINT repeat, UINT flags);
+  virtual void OnChar(UINT code, UINT repeat, UINT flags);
+
+  // Tells the user about a fault in a message handler, once per fault.
+  static void ReportFault(UINT message, const char* what);
+
   HWND m_hWnd = nullptr;
   WNDPROC m_superProc = nullptr;  // the control's own procedure when subclassed
+  // A dialog's unhandled messages go back to the dialog manager: Default only
+  // notes that the message was left to it.
+  bool m_isDialog = false;
+  bool m_leftToDialogManager = false;
+
+ private:
+  static LRESULT Dispatch(CWnd* wnd, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  friend class CDialog;
 };

@@ -7,11 +7,13 @@
 #include <string>
 
 #include "core/ProgramFolder.h"
+#include "framework/Module.h"
 #include "setup/SetupContext.h"
 #include "setup/SetupDialog.h"
 #include "setup/ShellCommand.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+  AfxSetInstanceHandle(instance);
   SetupContext context;
   context.programFolder = GetProgramFolder();
   context.settings.SetPath(context.programFolder + "Kestrel.ini");
@@ -26,7 +28,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   } else {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    exitCode = RunSetupDialog(instance, context);
+    exitCode = RunSetupDialog(context);
   }
   CoUninitialize();
   return exitCode;

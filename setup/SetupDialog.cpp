@@ -119,61 +119,55 @@ bool RunStep(HWND dialog, SetupContext& context, UINT_PTR id) {
   return true;
 }
 
-INT_PTR CALLBACK SetupDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* context = reinterpret_cast<SetupContext*>(GetWindowLongPtrA(dialog, DWLP_USER));
-  switch (message) {
-    case WM_INITDIALOG:
-      context = reinterpret_cast<SetupContext*>(lParam);
-      SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-      context->dialog = dialog;
-      CentreOnScreen(dialog);
-      Fill(dialog, *context);
-      ShowWindow(dialog, SW_SHOW);
-      SetTimer(dialog, 1, kStepDelay, nullptr);
-      return TRUE;
-    case WM_TIMER: {
-      if (!context || wParam < 1 || wParam > kLastTimer) break;
-      UINT_PTR id = wParam;
-      KillTimer(dialog, id);
-      if (id == kLastTimer) {
-        SetProgress(dialog, 100);
-        EndDialog(dialog, 0);
-        return TRUE;
-      }
-      if (!RunStep(dialog, *context, id)) {
-        EndDialog(dialog, kSetupFailed);
-        return TRUE;
-      }
-      SetTimer(dialog, id + 1, kStepDelay, nullptr);
-      if (id == 3) SetProgress(dialog, 90);
-      return TRUE;
-    }
-    case WM_DRAWITEM:
-      if (wParam == IDC_TITLE) {
-        DrawTitleButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        SetWindowLongPtrA(dialog, DWLP_MSGRESULT, TRUE);
-        return TRUE;
-      }
-      break;
-    case WM_COMMAND:
-      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-        // Closing ends setup at once: no later step runs.
-        for (UINT_PTR id = 1; id <= kLastTimer; ++id) KillTimer(dialog, id);
-        EndDialog(dialog, 0);
-        return TRUE;
-      }
-      break;
-    default:
-      break;
-  }
-  return FALSE;
-}
-
 }  // namespace
 
-int RunSetupDialog(HINSTANCE instance, SetupContext& context) {
-  INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_SETUP), nullptr, SetupDialogProc,
-                                   reinterpret_cast<LPARAM>(&context));
+CSetupDialog::CSetupDialog(SetupContext& context) : CDialog(IDD_SETUP), m_context(context) {}
+
+BOOL CSetupDialog::OnInitDialog() {
+  CDialog::OnInitDialog();
+  m_context.dialog = m_hWnd;
+  CentreOnScreen(m_hWnd);
+  Fill(m_hWnd, m_context);
+  ShowWindow(SW_SHOW);
+  ::SetTimer(m_hWnd, 1, kStepDelay, nullptr);
+  return TRUE;
+}
+
+void CSetupDialog::OnTimer(UINT_PTR id) {
+  if (id < 1 || id > kLastTimer) {
+    CDialog::OnTimer(id);
+    return;
+  }
+  ::KillTimer(m_hWnd, id);
+  if (id == kLastTimer) {
+    SetProgress(m_hWnd, 100);
+    EndDialog(0);
+    return;
+  }
+  if (!RunStep(m_hWnd, m_context, id)) {
+    EndDialog(kSetupFailed);
+    return;
+  }
+  ::SetTimer(m_hWnd, id + 1, kStepDelay, nullptr);
+  if (id == 3) SetProgress(m_hWnd, 90);
+}
+
+void CSetupDialog::Close() {
+  // Closing ends setup at once: no later step runs.
+  for (UINT_PTR id = 1; id <= kLastTimer; ++id) ::KillTimer(m_hWnd, id);
+  EndDialog(0);
+}
+
+LRESULT CSetupDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DRAWITEM && wParam == IDC_TITLE) {
+    DrawTitleButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    return TRUE;
+  }
+  return CDialog::WindowProc(message, wParam, lParam);
+}
+
+int RunSetupDialog(SetupContext& context) {
+  INT_PTR result = CSetupDialog(context).DoModal();
   if (context.versionFont) {
     DeleteObject(context.versionFont);
     context.versionFont = nullptr;
