@@ -114,3 +114,29 @@ void PaintViewFrame(HDC dc, const RECT& client, DWORD style, int tabThickness, i
   if (r.right <= r.left || r.bottom <= r.top) return;
   ::DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT);
 }
+
+void PaintTabFace(HDC dc, HRGN region, const tablayout::Quad& polygon,
+                  tablayout::Orientation orientation, COLORREF fill) {
+  HBRUSH dcBrush = static_cast<HBRUSH>(::GetStockObject(DC_BRUSH));
+  ::SetDCBrushColor(dc, fill);
+  ::FillRgn(dc, region, dcBrush);
+  if (orientation != tablayout::kHorizontal) {
+    ::SetDCBrushColor(dc, ::GetSysColor(COLOR_3DDKSHADOW));
+    ::FrameRgn(dc, region, dcBrush, 1, 1);
+    return;
+  }
+  const POINT* p = polygon.points;
+  // The region leaves out its bottom row: the bottom line lies just inside.
+  const int bottom = p[1].y - 1;
+  CSelectObject pen(dc, ::GetStockObject(DC_PEN));
+  ::SetDCPenColor(dc, ::GetSysColor(COLOR_3DHILIGHT));
+  ::MoveToEx(dc, p[0].x, p[0].y, nullptr);
+  ::LineTo(dc, p[1].x, bottom);
+  ::SetDCPenColor(dc, ::GetSysColor(COLOR_3DDKSHADOW));
+  ::LineTo(dc, p[2].x, bottom);
+  ::LineTo(dc, p[3].x, p[3].y);
+  ::SetDCPenColor(dc, ::GetSysColor(COLOR_3DSHADOW));
+  ::MoveToEx(dc, p[1].x + 1, bottom - 1, nullptr);
+  ::LineTo(dc, p[2].x - 1, bottom - 1);
+  ::LineTo(dc, p[3].x - 1, p[3].y);
+}
