@@ -132,3 +132,36 @@ void PaintViewFrame(HDC dc, const RECT& client, DWORD style, int tabThickness, i
   if (r.right <= r.left || r.bottom <= r.top) return;
   ::DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT);
 }
+
+void PaintTabFace(HDC dc, HRGN region, const tablayout::Quad& polygon,
+                  tablayout::Orientation orientation, COLORREF fill) {
+  HBRUSH dcBrush = static_cast<HBRUSH>(::GetStockObject(DC_BRUSH));
+  ::SetDCBrushColor(dc, fill);
+  if (orientation != tablayout::kHorizontal) {
+    ::FillRgn(dc, region, dcBrush);
+    ::SetDCBrushColor(dc, ::GetSysColor(COLOR_3DDKSHADOW));
+    ::FrameRgn(dc, region, dcBrush, 1, 1);
+    return;
+  }
+  const POINT* p = polygon.points;
+  {
+    // Filling the polygon itself covers the region's pixels and costs a
+    // good deal less than filling the region.
+    CSelectObject brush(dc, dcBrush);
+    CSelectObject noPen(dc, ::GetStockObject(NULL_PEN));
+    ::Polygon(dc, p, 4);
+  }
+  // The region leaves out its bottom row: the bottom line lies just inside.
+  const int bottom = p[1].y - 1;
+  CSelectObject pen(dc, ::GetStockObject(DC_PEN));
+  ::SetDCPenColor(dc, ::GetSysColor(COLOR_3DHILIGHT));
+  ::MoveToEx(dc, p[0].x, p[0].y, nullptr);
+  ::LineTo(dc, p[1].x, bottom);
+  ::SetDCPenColor(dc, ::GetSysColor(COLOR_3DDKSHADOW));
+  ::LineTo(dc, p[2].x, bottom);
+  ::LineTo(dc, p[3].x, p[3].y);
+  ::SetDCPenColor(dc, ::GetSysColor(COLOR_3DSHADOW));
+  ::MoveToEx(dc, p[1].x + 1, bottom - 1, nullptr);
+  ::LineTo(dc, p[2].x - 1, bottom - 1);
+  ::LineTo(dc, p[3].x - 1, p[3].y);
+}

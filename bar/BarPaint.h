@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "bar/TabLayout.h"
+
 class CBtnItem;
 
 // A stored colour value made a colour to paint with: below 0x1000000 an RGB
@@ -33,3 +35,8 @@ int PressOffset(DWORD style);
 // client area, tabThickness the tab strip's thickness.
 void PaintViewFrame(HDC dc, const RECT& client, DWORD style, int tabThickness, int frmBorderX,
                     int frmBorderY);
+
+// Paints a tab's face: its region filled with fill and its edges, lit from
+// the top-left in a horizontal strip, a dark outline in a vertical one.
+void PaintTabFace(HDC dc, HRGN region, const tablayout::Quad& polygon,
+                  tablayout::Orientation orientation, COLORREF fill);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "bar/BarPaint.h"
 #include "bar/TabStrip.h"
 
 namespace {
@@ -97,35 +98,8 @@ void CTabStrip::Paint(HDC dc) {
 void CTabStrip::PaintTab(HDC dc, const CTabItem& tab, bool selected) const {
   HRGN region = tab.GetRegion();
   if (!region) return;
-  HBRUSH dcBrush = static_cast<HBRUSH>(::GetStockObject(DC_BRUSH));
-  ::SetDCBrushColor(dc, tablayout::ResolveColor(tab.GetColor(), COLOR_BTNFACE));
-  if (m_orientation == tablayout::kHorizontal) {
-    const POINT* p = tab.GetPolygon().points;
-    {
-      // Filling the polygon itself covers the region's pixels and costs a
-      // good deal less than filling the region.
-      CSelectObject brush(dc, dcBrush);
-      CSelectObject noPen(dc, ::GetStockObject(NULL_PEN));
-      ::Polygon(dc, p, 4);
-    }
-    // The region leaves out its bottom row: the bottom line lies just inside.
-    const int bottom = p[1].y - 1;
-    CSelectObject pen(dc, ::GetStockObject(DC_PEN));
-    ::SetDCPenColor(dc, ::GetSysColor(COLOR_3DHILIGHT));
-    ::MoveToEx(dc, p[0].x, p[0].y, nullptr);
-    ::LineTo(dc, p[1].x, bottom);
-    ::SetDCPenColor(dc, ::GetSysColor(COLOR_3DDKSHADOW));
-    ::LineTo(dc, p[2].x, bottom);
-    ::LineTo(dc, p[3].x, p[3].y);
-    ::SetDCPenColor(dc, ::GetSysColor(COLOR_3DSHADOW));
-    ::MoveToEx(dc, p[1].x + 1, bottom - 1, nullptr);
-    ::LineTo(dc, p[2].x - 1, bottom - 1);
-    ::LineTo(dc, p[3].x - 1, p[3].y);
-  } else {
-    ::FillRgn(dc, region, dcBrush);
-    ::SetDCBrushColor(dc, ::GetSysColor(COLOR_3DDKSHADOW));
-    ::FrameRgn(dc, region, dcBrush, 1, 1);
-  }
+  PaintTabFace(dc, region, tab.GetPolygon(), m_orientation,
+               tablayout::ResolveColor(tab.GetColor(), COLOR_BTNFACE));
   PaintTabText(dc, tab, selected);
 }
 

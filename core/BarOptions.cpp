@@ -192,6 +192,8 @@ bool CBarOptions::ReadExchangeBlock(const char* block, size_t size) {
     pos += keyLength + 1;
     if (limit - pos < kHeaderBytes) return false;
     uint32_t kind = ReadWord(block + pos);
+    // An entry of another kind has a layout nobody knows: the rest is unreadable.
+    if (kind != kString && kind != kInteger) return false;
     uint32_t value = ReadWord(block + pos + 8);
     bool changed = ReadWord(block + pos + 4) != 0;
     pos += kHeaderBytes;

@@ -155,44 +155,6 @@ TEST_F(ViewTest, AManualResizeSurvivesATabSwitch) {
   ASSERT_TRUE(bar_.CloseFrame());
 }
 
-TEST_F(ViewTest, OptionsThatChangeBorderYFitTheFrameAgainAndEachMenuOpensItsPage) {
-  // The stand-in library answers the options call at once with FakeOptions.txt.
-  ASSERT_TRUE(folder_.AddBinary("e2e\\Plumage.dll", "Plumage.DLL"));
-  HWND frame = StartBar("WinPos=0:1:-1:-1:-1:-1:100:200:700:240\r\n", ThreeTabs());
-  ASSERT_NE(frame, nullptr);
-  auto height = [frame] {
-    RECT r = WindowRectOf(frame);
-    return r.bottom - r.top;
-  };
-  const int fitted = height();
-  ::SetWindowPos(frame, nullptr, 0, 0, 600, fitted + 30,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ASSERT_EQ(fitted + 30, height());
-
-  // Cancelled (the library finds nothing to return): the manual size stays.
-  ASSERT_TRUE(SendWithTimeout(frame, WM_COMMAND, 32800, 0, 10000));
-  EXPECT_EQ("1", folder_.ReadFileBytes("FakeOptionsPage.txt"));
-  ::Sleep(200);  // the size is to stay: a moment in which it would change
-  EXPECT_EQ(fitted + 30, height());
-
-  // BorderY 5 -> 15 makes every cell 20 pixels thicker across the bar, and the
-  // frame fits them again although it was sized by hand.
-  ASSERT_TRUE(folder_.WriteFileBytes("FakeOptions.txt", "BorderY=15\n"));
-  ASSERT_TRUE(SendWithTimeout(frame, WM_COMMAND, 32800, 0, 10000));
-  EXPECT_TRUE(WaitFor([&] { return height() == fitted + 20; })) << height();
-
-  const struct {
-    UINT command;
-    const char* page;
-  } pages[] = {{32808, "2"}, {32807, "3"}, {32779, "5"}};
-  for (const auto& p : pages) {
-    ASSERT_TRUE(SendWithTimeout(frame, WM_COMMAND, p.command, 0, 10000));
-    EXPECT_EQ(p.page, folder_.ReadFileBytes("FakeOptionsPage.txt")) << p.command;
-  }
-  ASSERT_TRUE(bar_.CloseFrame());
-  EXPECT_NE(std::string::npos, folder_.ReadIni().find("BorderY=15"));
-}
-
 TEST_F(ViewTest, NotificationsFromAnotherProgramAreIgnored) {
   HWND frame = StartBar("", ThreeTabs());
   ASSERT_NE(frame, nullptr);

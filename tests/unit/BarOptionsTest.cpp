@@ -248,12 +248,14 @@ TEST(BarOptions, DamagedExchangeBlockIsReadUpToTheDamage) {
   };
   using namespace std::string_literals;
   // A key running to the end, a header cut short, a string without its
-  // zero, a capacity word far beyond the real block.
+  // zero, a capacity word far beyond the real block, a kind neither string nor integer.
   std::vector<char> unterminatedKey = block("RctNoRctNo", 14);
   std::vector<char> cutHeader = block("RctNo\0\2\0\0\0"s, 100);
   std::vector<char> unterminatedText = block("Emblem\0\1\0\0\0\0\0\0\0\0\0\0\0abc"s, 100);
   std::vector<char> hugeCapacity = block("Rct", 0xFFFFFFFF);
-  for (const auto& bytes : {unterminatedKey, cutHeader, unterminatedText, hugeCapacity}) {
+  std::vector<char> unknownKind = block("RctNo\0\3\0\0\0\0\0\0\0\7\0\0\0\0"s, 100);
+  for (const auto& bytes :
+       {unterminatedKey, cutHeader, unterminatedText, hugeCapacity, unknownKind}) {
     CBarOptions options(g_settingsFile, "Common");
     EXPECT_FALSE(options.ReadExchangeBlock(bytes.data(), bytes.size()));
   }
