@@ -225,8 +225,8 @@ TEST_F(ViewTest, HostileSettingsStillOpenAUsableBar) {
       {"10,000 blank cells", "", blanks},
       {"10,000 buttons still being read", "", programs},
       {"a server that does not answer", "",
-       "[Order]\r\n1=1\r\n[Tab1]\r\nNo=2\r\nBtn1=\\\\10.255.255.1\\share\\tool.exe\r\n"
-       "Btn2=\\\\10.255.255.1\\share\\folder\r\n"},
+       "[Order]\r\n1=1\r\n[Tab1]\r\nNo=2\r\nBtn1=\\\\unreachable.invalid\\share\\tool.exe\r\n"
+       "Btn2=\\\\unreachable.invalid\\share\\folder\r\n"},
       {"LastActiveTab names nothing", "LastActiveTab=nowhere\r\n", ThreeTabs()},
       {"FrmBorderX 1000", "FrmBorderX=1000\r\nFrmBorderY=1000\r\n", ThreeTabs()},
       {"missing files and devices", "",
