@@ -123,10 +123,12 @@ void CTabDataList::LoadAll() {
     }
   }
   // What the file holds for each of these tabs reads back as exactly this model.
+  // A tab without a section has nothing saved: its section is written at the next save, so
+  // that its cell count stops following NewBtnNum.
   auto load = [&](CTabData& tab) {
     auto found = read.find(tab.m_number);
     LoadButtons(tab, found != read.end() ? &found->second : nullptr);
-    tab.m_savedLines = SectionLines(tab);
+    if (found != read.end()) tab.m_savedLines = SectionLines(tab);
   };
   for (const auto& tab : m_tabs) load(*tab);
   if (m_tabs.empty()) {
@@ -449,7 +451,7 @@ class CNumberSource {
 
 }  // namespace
 
-int CTabDataList::ApplyTabOrder(TabVector edited) {
+int CTabDataList::ApplyTabOrder(TabVector edited, TabRenames* renamesOut) {
   m_modified = true;
   CTabData* current = GetCurrentTab();
   std::set<uint32_t> used;
@@ -459,7 +461,7 @@ int CTabDataList::ApplyTabOrder(TabVector edited) {
   }
   CNumberSource numbers(used);
   std::set<uint32_t> placed;
-  std::vector<std::pair<std::string, std::string>> renames;
+  TabRenames renames;
   TabVector result;
 
   // Gives the existing tab the edited name, noting a real rename.
@@ -514,13 +516,16 @@ int CTabDataList::ApplyTabOrder(TabVector edited) {
   }
   // The shortcuts are rewritten once the whole model is in place, so that
   // the buttons of every tab that survived are covered.
-  for (const auto& [oldName, newName] : renames) {
-    UpdateActionShortcuts(oldName.c_str(), newName.c_str());
+  if (renamesOut) {
+    renamesOut->insert(renamesOut->end(), renames.begin(), renames.end());
+  } else {
+    UpdateActionShortcuts(renames);
   }
   return GetCount();
 }
 
-int CTabDataList::ApplyHiddenTabs(TabVector edited, const TabVector& visibleList) {
+int CTabDataList::ApplyHiddenTabs(TabVector edited, const TabVector& visibleList,
+                                  TabRenames* renamesOut) {
   m_modified = true;
   std::set<uint32_t> used;
   std::map<uint32_t, const CTabData*> copies;
@@ -535,7 +540,7 @@ int CTabDataList::ApplyHiddenTabs(TabVector edited, const TabVector& visibleList
   // New numbers lie above every tab, visible now, in the copy or hidden.
   CNumberSource numbers(used);
   std::set<uint32_t> placed;
-  std::vector<std::pair<std::string, std::string>> renames;
+  TabRenames renames;
   TabVector result;
 
   auto takeName = [&](CTabData& tab, const std::string& oldName, const std::string& name) {
@@ -581,8 +586,10 @@ int CTabDataList::ApplyHiddenTabs(TabVector edited, const TabVector& visibleList
     hiddenList.m_tabs = std::move(result);
     hiddenList.m_modified = true;
   }
-  for (const auto& [oldName, newName] : renames) {
-    UpdateActionShortcuts(oldName.c_str(), newName.c_str());
+  if (renamesOut) {
+    renamesOut->insert(renamesOut->end(), renames.begin(), renames.end());
+  } else {
+    UpdateActionShortcuts(renames);
   }
   return m_hidden ? m_hidden->GetCount() : 0;
 }

@@ -90,7 +90,6 @@ TEST(FrameWnd, CommandsGoToTheViewFirstAndUnclaimedItemsAreDisabled) {
   frame.SetView(nullptr);
   frame.DestroyWindow();
 }
-}  // namespace
 
 // A window that counts the notifications it hears of; on WM_APP it raises one of its own, as a
 // control does while the window handles a message another thread sent it.
@@ -146,3 +145,5 @@ TEST(Wnd, OnlyNotificationsFromThisThreadsWindowsInItsOwnMemoryAreHeard) {
   ::CloseHandle(sender);
   EXPECT_EQ(wnd.notified, 1);
 }
+
+}  // namespace
