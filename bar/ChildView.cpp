@@ -114,11 +114,17 @@ int CChildView::OnCreate() {
   return 0;
 }
 
-void CChildView::OnDestroy() {
+void CChildView::StoreSession() {
   DWORD style = GetStyleWord();
   if ((style & style::kSaveLastTab) && g_tabList.GetCurrentTab())
     g_barOptions.SetString("LastActiveTab", g_tabList.GetCurrentTab()->m_name.c_str());
-  if (m_strip) g_barOptions.SetInt("TabScrW", static_cast<int>(m_strip->SplitterShare() * 100));
+  if (!m_strip) return;
+  g_barOptions.SetInt("TabScrW", static_cast<int>(m_strip->SplitterShare() * 100));
+  if (CRecentStrip* recent = m_strip->GetRecentStrip()) recent->Save();
+}
+
+void CChildView::OnDestroy() {
+  StoreSession();
   m_current = nullptr;
   m_currentIndex = -1;
   m_panels.clear();
