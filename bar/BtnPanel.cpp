@@ -31,6 +31,7 @@ void CopyTipText(const std::string& text, char* buffer, size_t size) {
 CBtnPanel::CBtnPanel(CTabData& tab, CBarHost* host) : m_tab(tab), m_host(host) {}
 
 CBtnPanel::~CBtnPanel() {
+  RemoveToolTipTool();
   m_frameHook.reset();
   // Unbound below, the window's destruction no longer reaches OnDestroy.
   if (CShellInfoReader* reader = m_hWnd ? ShellInfoReader() : nullptr) reader->Forget(m_hWnd);
@@ -120,7 +121,18 @@ int CBtnPanel::OnCreate() {
   return 0;
 }
 
+void CBtnPanel::RemoveToolTipTool() {
+  if (!m_toolTip || !m_hWnd) return;
+  TOOLINFOA tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = ::GetParent(m_hWnd);
+  tool.uId = reinterpret_cast<UINT_PTR>(m_hWnd);
+  if (::IsWindow(m_toolTip)) ::SendMessageA(m_toolTip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  m_toolTip = nullptr;
+}
+
 void CBtnPanel::OnDestroy() {
+  RemoveToolTipTool();
   if (CShellInfoReader* reader = ShellInfoReader()) reader->Forget(m_hWnd);
   m_frameHook.reset();
   m_tracking = false;

@@ -152,6 +152,8 @@ class CBtnPanel : public CWnd {
  private:
   int OnCreate();
   void OnDestroy();
+  // Takes the panel's tool out of the view's tooltip.
+  void RemoveToolTipTool();
   BOOL OnEraseBkgnd(HDC dc);
   void OnPaint();
   void PaintCells(HDC dc, const RECT& area);

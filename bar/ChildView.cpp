@@ -158,14 +158,17 @@ void CChildView::UpdateToolTip() {
 
 void CChildView::AttachToolTip(CBtnPanel& panel) {
   if (!m_toolTip) return;
-  // One tool covers the whole panel; its text is asked for when needed.
+  // One tool covers the whole panel; its text is asked for when needed. A panel shown again
+  // keeps the tool it has; the panel removes it when it goes.
   TOOLINFOA tool{};
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND;
   tool.hwnd = m_hWnd;
   tool.uId = reinterpret_cast<UINT_PTR>(panel.GetSafeHwnd());
-  tool.lpszText = LPSTR_TEXTCALLBACKA;
-  ::SendMessageA(m_toolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  if (!::SendMessageA(m_toolTip, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&tool))) {
+    tool.lpszText = LPSTR_TEXTCALLBACKA;
+    ::SendMessageA(m_toolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  }
   panel.SetToolTip(m_toolTip);
 }
 
