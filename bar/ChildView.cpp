@@ -195,7 +195,6 @@ CBtnPanel* CChildView::ShowTabPanel(int index) {
     slot->ShowWindow(SW_SHOWNA);
     slot->SetScrollOffset(0, false);
     slot->Rebuild(false, true);
-    if (m_strip->GetPanelScrollBar()) ::SetScrollPos(m_strip->GetPanelScrollBar(), SB_CTL, 0, TRUE);
   } else {
     auto panel = std::make_unique<CBtnPanel>(*tab, m_host);
     panel->SetImageList(look.ImagesForStyle());
@@ -205,6 +204,8 @@ CBtnPanel* CChildView::ShowTabPanel(int index) {
     slot->Rebuild(true, true);
     if (previous) previous->ShowWindow(SW_HIDE);
   }
+  // Every panel shown starts at 0, new or not, and so does its scroll bar.
+  if (m_strip->GetPanelScrollBar()) ::SetScrollPos(m_strip->GetPanelScrollBar(), SB_CTL, 0, TRUE);
   m_current = slot.get();
   m_currentIndex = index;
   LayOut();
@@ -268,6 +269,9 @@ void CChildView::UpdateScrollRange() {
   HWND bar = m_strip->GetPanelScrollBar();
   if (overflow > 0 && bar) {
     ::SetScrollRange(bar, SB_CTL, 0, overflow, TRUE);
+    // The bar clamps its position to the new range: the cells follow it.
+    int position = ::GetScrollPos(bar, SB_CTL);
+    if (position != m_current->GetScrollOffset()) m_current->SetScrollOffset(position, true);
   } else {
     m_current->SetScrollOffset(0, true);
   }
