@@ -610,6 +610,7 @@ void CBtnPanel::OnLButtonUp(POINT point) {
     const bool click = index >= 0 && index == m_lastPressed && index == m_pressedIndex;
     m_pressedIndex = -1;
     m_lastPressed = -1;
+    FollowPointerAfterRelease(point);
     if (click) {
       NMBTNPANEL record{};
       record.index = index;
@@ -619,6 +620,20 @@ void CBtnPanel::OnLButtonUp(POINT point) {
     return;
   }
   m_pressedIndex = -1;
+}
+
+void CBtnPanel::FollowPointerAfterRelease(POINT point) {
+  // The leave notice that came while the press held the mouse was dropped: hover is set from
+  // where the release happened, and a new leave notice asked for while over the panel.
+  RECT client;
+  GetClientRect(&client);
+  if (!::PtInRect(&client, point)) {
+    SetHotIndex(-1);
+    return;
+  }
+  SetHotIndex(HitTest(point));
+  TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, m_hWnd, 0};
+  m_leaveRequested = ::TrackMouseEvent(&track) != FALSE;
 }
 
 void CBtnPanel::OnOtherButtonDown(POINT point) {

@@ -152,6 +152,8 @@ class CBtnPanel : public CWnd {
  private:
   int OnCreate();
   void OnDestroy();
+  // After a press ends, hover follows the point of release (in client coordinates).
+  void FollowPointerAfterRelease(POINT point);
   // Takes the panel's tool out of the view's tooltip.
   void RemoveToolTipTool();
   BOOL OnEraseBkgnd(HDC dc);
