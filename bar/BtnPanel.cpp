@@ -127,7 +127,8 @@ void CBtnPanel::RemoveToolTipTool() {
   tool.cbSize = sizeof tool;
   tool.hwnd = ::GetParent(m_hWnd);
   tool.uId = reinterpret_cast<UINT_PTR>(m_hWnd);
-  if (::IsWindow(m_toolTip)) ::SendMessageA(m_toolTip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  if (::IsWindow(m_toolTip))
+    ::SendMessageA(m_toolTip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   m_toolTip = nullptr;
 }
 

@@ -73,7 +73,8 @@ std::string WithoutSeparators(const std::string& name) {
   std::string result;
   for (size_t i = 0; i < name.size(); i += MbCharLength(name, i)) {
     if (MbCharLength(name, i) == 2) result.append(name, i, 2);
-    else if (name[i] != '\\' && name[i] != '/') result += name[i];
+    else if (name[i] != '\\' && name[i] != '/')
+      result += name[i];
   }
   return result;
 }

@@ -5,7 +5,8 @@ namespace {
 bool IsReadableMemory(const void* address, size_t size) {
   MEMORY_BASIC_INFORMATION info{};
   if (!::VirtualQuery(address, &info, sizeof info)) return false;
-  if (info.State != MEM_COMMIT || (info.Type != MEM_PRIVATE && info.Type != MEM_IMAGE)) return false;
+  if (info.State != MEM_COMMIT || (info.Type != MEM_PRIVATE && info.Type != MEM_IMAGE))
+    return false;
   const DWORD readable = PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READ |
                          PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
   if (!(info.Protect & readable) || (info.Protect & (PAGE_GUARD | PAGE_NOACCESS))) return false;

@@ -146,7 +146,7 @@ TEST_F(UpdateActionShortcutsTest, LastActiveTabFollowsTheRenameIgnoringCase) {
 TEST_F(UpdateActionShortcutsTest, RenamesOfOneDialogResultApplyTogetherFromTheNamesAsTheyWere) {
   const struct {
     const char* name;
-    std::vector<const char*> names;  // the dialog's names for tabs 1, 2, 3 (A, B, C before)
+    std::vector<const char*> names;     // the dialog's names for tabs 1, 2, 3 (A, B, C before)
     std::vector<const char*> expected;  // the shortcuts that named A, B, C, then LastActiveTab
   } cases[] = {
       {"swap", {"B", "A", "C"}, {"/sw:B", "/sw:A", "/str:C", "B"}},
