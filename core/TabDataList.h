@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -144,5 +145,8 @@ class CTabDataList {
   std::string m_currentTabName;
   bool m_modified = false;
   std::unique_ptr<CTabDataList> m_hidden;
+  // Numbers of tabs listed in [Order] whose section the file does not hold: written, all in
+  // one go, at the next save.
+  std::set<uint32_t> m_missingSections;
   CTabDataList* m_owner = nullptr;  // the visible list, for a hidden list
 };

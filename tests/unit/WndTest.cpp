@@ -108,6 +108,10 @@ class NotifiedWnd : public CWnd {
   }
 };
 
+DWORD WINAPI SendApp(void* window) {
+  return static_cast<DWORD>(::SendMessageA(static_cast<HWND>(window), WM_APP, 0, 0));
+}
+
 TEST(Wnd, OnlyNotificationsFromThisThreadsWindowsInItsOwnMemoryAreHeard) {
   NotifiedWnd wnd;
   ASSERT_TRUE(wnd.CreateEx(0, "STATIC", "", WS_POPUP, RECT{0, 0, 10, 10}, nullptr, 0));
@@ -132,12 +136,7 @@ TEST(Wnd, OnlyNotificationsFromThisThreadsWindowsInItsOwnMemoryAreHeard) {
 
   // Raised while handling a message sent from another thread: still the window's own.
   wnd.notified = 0;
-  HANDLE sender = ::CreateThread(
-      nullptr, 0,
-      [](void* window) -> DWORD {
-        return static_cast<DWORD>(::SendMessageA(static_cast<HWND>(window), WM_APP, 0, 0));
-      },
-      wnd.GetSafeHwnd(), 0, nullptr);
+  HANDLE sender = ::CreateThread(nullptr, 0, SendApp, wnd.GetSafeHwnd(), 0, nullptr);
   while (::MsgWaitForMultipleObjects(1, &sender, FALSE, 5000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
