@@ -129,7 +129,7 @@ TEST_F(DropTest, ADropSurvivesTheEndOfTheSessionWithoutAnyClose) {
   EXPECT_TRUE(SendWithTimeout(frame, WM_ENDSESSION, TRUE, 0, 10000));
   bar_.Kill();
   EXPECT_EQ(Cells(), (V{"C:\\a.exe", Path("kept.txt")}));
-  EXPECT_FALSE(folder_.IniValue("Common", "TabScrW").empty());
+  EXPECT_EQ(folder_.IniValue("Common", "LastActiveTab"), "Work");  // the view's state too
 }
 
 TEST_F(DropTest, FilesDroppedOnASeparatorGoBeforeIt) {
