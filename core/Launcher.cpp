@@ -126,7 +126,6 @@ void CLauncher::LaunchButton(const std::string& command) {
 
 void CLauncher::EndWork() {
   if (--m_working > 0) return;
-  m_tabsRun.clear();
   if (m_exitPending) {
     m_exitPending = false;
     ::PostMessageA(m_host.GetFrameWindow(), WM_COMMAND, kAppExitCommand, 0);
@@ -162,8 +161,13 @@ void CLauncher::RunTab(int visibleIndex, int hiddenIndex) {
   m_afterLaunchOwed = false;  // the run applies it once at its end in any case
   CTabData* tab = ChooseTab(visibleIndex, hiddenIndex);
   if (!tab) return;
+  // The tabs this request runs; a run that starts inside another (from a message box's loop)
+  // is a request of its own.
+  std::vector<const CTabData*> outer;
+  outer.swap(m_tabsRun);
   BeginWork();
   RunTabButtons(*tab);
+  m_tabsRun.swap(outer);
   EndWork();
   AfterLaunch();
 }
