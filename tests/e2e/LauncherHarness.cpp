@@ -103,6 +103,7 @@ class CHarnessApp : public CWinApp {
   BOOL InitInstance() override {
     ::OleInitialize(nullptr);
     SetProfileName(GetProgramFolder() + "Kestrel.ini");
+    g_settingsFile.SetPath(GetProfileName());
     g_tabList.LoadAll();
     g_tabList.SelectTab(0);
     std::vector<std::string> args(__argv + 1, __argv + __argc);
