@@ -31,6 +31,7 @@ void CopyTipText(const std::string& text, char* buffer, size_t size) {
 CBtnPanel::CBtnPanel(CTabData& tab, CBarHost* host) : m_tab(tab), m_host(host) {}
 
 CBtnPanel::~CBtnPanel() {
+  RemoveToolTipTool();
   m_frameHook.reset();
   // Unbound below, the window's destruction no longer reaches OnDestroy.
   if (CShellInfoReader* reader = m_hWnd ? ShellInfoReader() : nullptr) reader->Forget(m_hWnd);
@@ -117,7 +118,19 @@ int CBtnPanel::OnCreate() {
   return 0;
 }
 
+void CBtnPanel::RemoveToolTipTool() {
+  if (!m_toolTip || !m_hWnd) return;
+  TOOLINFOA tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = ::GetParent(m_hWnd);
+  tool.uId = reinterpret_cast<UINT_PTR>(m_hWnd);
+  if (::IsWindow(m_toolTip))
+    ::SendMessageA(m_toolTip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  m_toolTip = nullptr;
+}
+
 void CBtnPanel::OnDestroy() {
+  RemoveToolTipTool();
   if (CShellInfoReader* reader = ShellInfoReader()) reader->Forget(m_hWnd);
   m_frameHook.reset();
   m_tracking = false;
@@ -595,6 +608,7 @@ void CBtnPanel::OnLButtonUp(POINT point) {
     const bool click = index >= 0 && index == m_lastPressed && index == m_pressedIndex;
     m_pressedIndex = -1;
     m_lastPressed = -1;
+    FollowPointerAfterRelease(point);
     if (click) {
       NMBTNPANEL record{};
       record.index = index;
@@ -604,6 +618,20 @@ void CBtnPanel::OnLButtonUp(POINT point) {
     return;
   }
   m_pressedIndex = -1;
+}
+
+void CBtnPanel::FollowPointerAfterRelease(POINT point) {
+  // The leave notice that came while the press held the mouse was dropped: hover is set from
+  // where the release happened, and a new leave notice asked for while over the panel.
+  RECT client;
+  GetClientRect(&client);
+  if (!::PtInRect(&client, point)) {
+    SetHotIndex(-1);
+    return;
+  }
+  SetHotIndex(HitTest(point));
+  TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, m_hWnd, 0};
+  m_leaveRequested = ::TrackMouseEvent(&track) != FALSE;
 }
 
 void CBtnPanel::OnOtherButtonDown(POINT point) {

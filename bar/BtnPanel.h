@@ -152,6 +152,10 @@ class CBtnPanel : public CWnd {
  private:
   int OnCreate();
   void OnDestroy() override;
+  // After a press ends, hover follows the point of release (in client coordinates).
+  void FollowPointerAfterRelease(POINT point);
+  // Takes the panel's tool out of the view's tooltip.
+  void RemoveToolTipTool();
   BOOL OnEraseBkgnd(HDC dc) override;
   void OnPaint();
   void PaintCells(HDC dc, const RECT& area);

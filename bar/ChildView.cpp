@@ -101,11 +101,17 @@ int CChildView::OnCreate() {
   return 0;
 }
 
-void CChildView::OnDestroy() {
+void CChildView::StoreSession() {
   DWORD style = GetStyleWord();
   if ((style & style::kSaveLastTab) && g_tabList.GetCurrentTab())
     g_barOptions.SetString("LastActiveTab", g_tabList.GetCurrentTab()->m_name.c_str());
-  if (m_strip) g_barOptions.SetInt("TabScrW", static_cast<int>(m_strip->SplitterShare() * 100));
+  if (!m_strip) return;
+  g_barOptions.SetInt("TabScrW", static_cast<int>(m_strip->SplitterShare() * 100));
+  if (CRecentStrip* recent = m_strip->GetRecentStrip()) recent->Save();
+}
+
+void CChildView::OnDestroy() {
+  StoreSession();
   m_current = nullptr;
   m_currentIndex = -1;
   m_panels.clear();
@@ -139,14 +145,17 @@ void CChildView::UpdateToolTip() {
 
 void CChildView::AttachToolTip(CBtnPanel& panel) {
   if (!m_toolTip) return;
-  // One tool covers the whole panel; its text is asked for when needed.
+  // One tool covers the whole panel; its text is asked for when needed. A panel shown again
+  // keeps the tool it has; the panel removes it when it goes.
   TOOLINFOA tool{};
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND;
   tool.hwnd = m_hWnd;
   tool.uId = reinterpret_cast<UINT_PTR>(panel.GetSafeHwnd());
-  tool.lpszText = LPSTR_TEXTCALLBACKA;
-  ::SendMessageA(m_toolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  if (!::SendMessageA(m_toolTip, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&tool))) {
+    tool.lpszText = LPSTR_TEXTCALLBACKA;
+    ::SendMessageA(m_toolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  }
   panel.SetToolTip(m_toolTip);
 }
 
@@ -173,7 +182,6 @@ CBtnPanel* CChildView::ShowTabPanel(int index) {
     slot->ShowWindow(SW_SHOWNA);
     slot->SetScrollOffset(0, false);
     slot->Rebuild(false, true);
-    if (m_strip->GetPanelScrollBar()) ::SetScrollPos(m_strip->GetPanelScrollBar(), SB_CTL, 0, TRUE);
   } else {
     auto panel = std::make_unique<CBtnPanel>(*tab, m_host);
     panel->SetImageList(look.ImagesForStyle());
@@ -183,6 +191,8 @@ CBtnPanel* CChildView::ShowTabPanel(int index) {
     slot->Rebuild(true, true);
     if (previous) previous->ShowWindow(SW_HIDE);
   }
+  // Every panel shown starts at 0, new or not, and so does its scroll bar.
+  if (m_strip->GetPanelScrollBar()) ::SetScrollPos(m_strip->GetPanelScrollBar(), SB_CTL, 0, TRUE);
   m_current = slot.get();
   m_currentIndex = index;
   LayOut();
@@ -246,6 +256,9 @@ void CChildView::UpdateScrollRange() {
   HWND bar = m_strip->GetPanelScrollBar();
   if (overflow > 0 && bar) {
     ::SetScrollRange(bar, SB_CTL, 0, overflow, TRUE);
+    // The bar clamps its position to the new range: the cells follow it.
+    int position = ::GetScrollPos(bar, SB_CTL);
+    if (position != m_current->GetScrollOffset()) m_current->SetScrollOffset(position, true);
   } else {
     m_current->SetScrollOffset(0, true);
   }

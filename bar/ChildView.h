@@ -50,6 +50,9 @@ class CChildView : public CWnd, public CLauncherHost {
   CBtnPanel* ShowTabPanel(int index);
   // Takes over changed options; oldStyle is the style word before the change.
   void ApplyOptions(DWORD oldStyle);
+  // Stores what the view keeps between runs (last tab, splitter share, recently used list),
+  // as closing does.
+  void StoreSession();
 
   CTabStrip& GetTabStrip() const { return *m_strip; }
   CBtnPanel* GetCurrentPanel() const { return m_current; }

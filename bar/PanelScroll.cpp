@@ -50,7 +50,7 @@ int PanelKeepInView(int position, int oldMaximum, int newMaximum, int cellNear, 
     pos += static_cast<long long>(newMaximum) - oldMaximum;
     if (cellFar < pos)
       pos = cellNear;
-    else if (pos + visibleLength < cellNear)
+    else if (pos + visibleLength < cellFar)  // the far edge, so that no part stays cut
       pos = static_cast<long long>(cellFar) - visibleLength;
   }
   return static_cast<int>(std::clamp<long long>(pos, 0, std::max(0, newMaximum)));

@@ -110,7 +110,21 @@ int CRecentStrip::Side() const {
 void CRecentStrip::PlaceItems() { m_list.Place(Side(), IsHorizontal()); }
 
 bool CRecentStrip::WantsPin(int freeLength) const {
-  return m_hWnd && !m_expanded && !m_list.Empty() && NeededLength() < freeLength;
+  // A strip that could not open (no room, or no thickness to show items in) is not asked again
+  // and again at every idle pass.
+  return m_hWnd && !m_expanded && !m_list.Empty() && NeededLength() < freeLength &&
+         OpenStart() >= 0;
+}
+
+int CRecentStrip::OpenStart() const {
+  RECT slot = m_owner.GetRecentSlot();
+  bool horizontal = IsHorizontal();
+  int farEnd = horizontal ? slot.right : slot.bottom;
+  // The far end stays; the strip grows toward the start of the tab strip, but not over the
+  // arrows: a list longer than the tab area keeps its newest items in sight.
+  int start = std::max(farEnd - NeededLength(), m_owner.GetPlacement().tabStart);
+  int side = horizontal ? slot.bottom - slot.top : slot.right - slot.left;
+  return farEnd - start > kHandle && side > 0 ? start : -1;
 }
 
 void CRecentStrip::Expand() {
@@ -119,10 +133,8 @@ void CRecentStrip::Expand() {
   bool horizontal = IsHorizontal();
   RECT slot = m_owner.GetRecentSlot();
   int farEnd = horizontal ? slot.right : slot.bottom;
-  // The far end stays; the strip grows toward the start of the tab strip, but not over the
-  // arrows: a list longer than the tab area keeps its newest items in sight.
-  int start = std::max(farEnd - NeededLength(), m_owner.GetPlacement().tabStart);
-  if (farEnd - start <= kHandle) return;  // no room to open at all
+  int start = OpenStart();
+  if (start < 0) return;  // no room to open at all
   CreateTooltip();
   m_expanded = true;
   RECT r = horizontal ? RECT{start, slot.top, farEnd, slot.bottom}

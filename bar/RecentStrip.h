@@ -52,6 +52,8 @@ class CRecentStrip : public CWnd {
   HWND GetTooltip() const { return m_tooltip; }
   // The length the open strip takes along the tab strip (0 without items).
   int NeededLength() const { return m_list.NeededLength(); }
+  // Where the open strip starts along the tab strip, or -1 when it has no room to open.
+  int OpenStart() const;
   // Whether the strip should be pinned open, given the free length after the last tab.
   bool WantsPin(int freeLength) const;
 

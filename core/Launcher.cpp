@@ -3,7 +3,9 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "core/FileName.h"
 #include "core/LauncherCommands.h"
@@ -92,10 +94,17 @@ CLauncher::ActionResult CLauncher::RunActionShortcut(const std::string& command)
       break;
     }
     case TabAction::kStartAll:
+      if (m_working > 0 && !m_tabsRun.empty()) {
+        // Inside a run: the named tab runs as part of this request.
+        if (CTabData* tab = ChooseTab(visible, hidden)) RunTabButtons(*tab);
+        break;
+      }
       m_host.PostToView(WM_RUN_TAB, static_cast<WPARAM>(visible), static_cast<LPARAM>(hidden));
+      m_actionPosted = true;
       break;
     case TabAction::kMenu:
       m_host.PostToView(WM_TAB_MENU, static_cast<WPARAM>(visible), static_cast<LPARAM>(hidden));
+      m_actionPosted = true;
       break;
     case TabAction::kNone:
       break;
@@ -105,9 +114,22 @@ CLauncher::ActionResult CLauncher::RunActionShortcut(const std::string& command)
 
 void CLauncher::LaunchButton(const std::string& command) {
   if (ClassifyCommand(command) == CommandKind::kBlank) return;
+  m_actionPosted = false;
   if (!RunCommand(command)) return;
   m_host.AddRecentlyUsed(command);
-  AfterLaunch();
+  if (m_actionPosted) {
+    m_afterLaunchOwed = true;
+  } else {
+    AfterLaunch();
+  }
+}
+
+void CLauncher::EndWork() {
+  if (--m_working > 0) return;
+  if (m_exitPending) {
+    m_exitPending = false;
+    ::PostMessageA(m_host.GetFrameWindow(), WM_COMMAND, kAppExitCommand, 0);
+  }
 }
 
 void CLauncher::AfterLaunch() {
@@ -116,7 +138,11 @@ void CLauncher::AfterLaunch() {
   if (style & style::kHideAfterLaunch) {
     ::SendMessageA(frame, WM_COMMAND, kHideBarCommand, 0);
   } else if (style & style::kExitAfterLaunch) {
-    ::PostMessageA(frame, WM_COMMAND, kAppExitCommand, 0);
+    if (m_working > 0) {
+      m_exitPending = true;
+    } else {
+      ::PostMessageA(frame, WM_COMMAND, kAppExitCommand, 0);
+    }
   } else if (style & style::kBottomAfterLaunch) {
     // The started program comes up over the bar; the frame's timer brings the bar back.
     m_host.PauseAutoHide();
@@ -132,18 +158,41 @@ CTabData* CLauncher::ChooseTab(int visibleIndex, int hiddenIndex) const {
 }
 
 void CLauncher::RunTab(int visibleIndex, int hiddenIndex) {
+  m_afterLaunchOwed = false;  // the run applies it once at its end in any case
   CTabData* tab = ChooseTab(visibleIndex, hiddenIndex);
   if (!tab) return;
-  // Copied first: a message box of one start may let the view change the tabs.
-  std::vector<std::string> commands;
-  for (const auto& button : tab->m_buttons) {
-    if (button->IsButton()) commands.push_back(button->m_command);
-  }
-  for (const auto& command : commands) RunCommand(command);
+  // The tabs this request runs; a run that starts inside another (from a message box's loop)
+  // is a request of its own.
+  std::vector<const CTabData*> outer;
+  outer.swap(m_tabsRun);
+  BeginWork();
+  RunTabButtons(*tab);
+  m_tabsRun.swap(outer);
+  EndWork();
   AfterLaunch();
 }
 
+void CLauncher::RunTabButtons(CTabData& tab) {
+  if (std::find(m_tabsRun.begin(), m_tabsRun.end(), &tab) != m_tabsRun.end()) return;
+  m_tabsRun.push_back(&tab);
+  // Copied first: a message box of one start may let the view change the tabs.
+  std::vector<std::string> commands;
+  for (const auto& button : tab.m_buttons) {
+    if (button->IsButton()) commands.push_back(button->m_command);
+  }
+  for (const auto& command : commands) RunCommand(command);
+}
+
 void CLauncher::TabMenu(int visibleIndex, int hiddenIndex) {
+  // A click on the menu's action button leaves its after-launch action to the end of the menu.
+  bool owed = std::exchange(m_afterLaunchOwed, false);
+  BeginWork();
+  ShowTabMenu(visibleIndex, hiddenIndex);
+  EndWork();
+  if (owed) AfterLaunch();
+}
+
+void CLauncher::ShowTabMenu(int visibleIndex, int hiddenIndex) {
   CTabData* tab = ChooseTab(visibleIndex, hiddenIndex);
   if (!tab) return;
   // The menu shows copies, so that nothing the menu loop lets happen can pull them away.

@@ -82,7 +82,16 @@ class CLauncher {
  private:
   enum class ActionResult { kNotHandled, kHandled };
   ActionResult RunActionShortcut(const std::string& command);
+  // The after-launch action of the style word. Exiting waits until no run of a tab and no
+  // button menu is under way: the frame must not go while they still work on its windows.
   void AfterLaunch();
+  // Runs every button of tab, following start-all actions into tabs this request has not run
+  // yet; a tab that starts itself, directly or through others, runs once.
+  void RunTabButtons(CTabData& tab);
+  // Brackets a run of a tab or a button menu; the outermost end posts a pending exit.
+  void BeginWork() { ++m_working; }
+  void ShowTabMenu(int visibleIndex, int hiddenIndex);
+  void EndWork();
   CTabData* ChooseTab(int visibleIndex, int hiddenIndex) const;
   bool IsCurrentTab(const CTabData* tab) const;
   // Inserts paths at cell of tab as a drop does (the open-with case excepted).
@@ -96,4 +105,12 @@ class CLauncher {
   CLauncherHost& m_host;
   CPlumageLibrary& m_plumage;
   CTabListSnapshots m_snapshots;
+  int m_working = 0;
+  bool m_exitPending = false;
+  // A click on a start-all or menu action: the after-launch action is the run's or the menu's
+  // to apply once it is done.
+  bool m_actionPosted = false;
+  bool m_afterLaunchOwed = false;
+  // The tabs run by the current request.
+  std::vector<const CTabData*> m_tabsRun;
 };

@@ -101,13 +101,16 @@ void CLauncher::ShowHideTabs() {
   if (!ok) return;
   // Tabs that become hidden take their buttons from the visible tabs as they were.
   CTabDataList::TabVector before = m_model.CloneTabs();
-  m_model.ApplyTabOrder(ParseTabListResult(shown.data(), shown.size()));
+  // The renames of both lists are applied together, from the names as they were.
+  CTabDataList::TabRenames renames;
+  m_model.ApplyTabOrder(ParseTabListResult(shown.data(), shown.size()), &renames);
   CTabDataList::TabVector hiddenTabs = ParseTabListResult(hidden.data(), hidden.size());
   if (hiddenTabs.empty()) {
     m_model.DestroyHiddenList();
   } else {
-    m_model.ApplyHiddenTabs(std::move(hiddenTabs), before);
+    m_model.ApplyHiddenTabs(std::move(hiddenTabs), before, &renames);
   }
+  m_model.UpdateActionShortcuts(renames);
   m_host.TabsRebuilt();
 }
 

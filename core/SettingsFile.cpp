@@ -100,6 +100,39 @@ bool CSettingsFile::WriteSection(const char* section, const std::vector<std::str
   return ::WritePrivateProfileSectionA(section, block.data(), path) != FALSE;
 }
 
+bool CSettingsFile::AppendSections(const std::vector<NewSection>& sections) const {
+  const char* path = Path();
+  if (path == nullptr) return false;
+  if (sections.empty()) return true;
+  std::string text;
+  for (const auto& [name, lines] : sections) {
+    text += "[" + OneLine(name.c_str()) + "]\r\n";
+    for (const std::string& line : lines) {
+      if (!line.empty()) text += OneLine(line.c_str()) + "\r\n";
+    }
+  }
+  // The system may keep the file's text cached: written out first, and read again afterwards.
+  ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, path);
+  HANDLE file = ::CreateFileA(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  // A last line without its line end would swallow the first new header.
+  char last = '\n';
+  DWORD read = 0;
+  if (::GetFileSize(file, nullptr) > 0 &&
+      ::SetFilePointer(file, -1, nullptr, FILE_END) != INVALID_SET_FILE_POINTER &&
+      ::ReadFile(file, &last, 1, &read, nullptr) && read == 1 && last != '\n') {
+    text.insert(0, "\r\n");
+  }
+  DWORD written = 0;
+  bool ok = ::SetFilePointer(file, 0, nullptr, FILE_END) != INVALID_SET_FILE_POINTER &&
+            ::WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+            written == text.size();
+  ::CloseHandle(file);
+  ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, path);
+  return ok;
+}
+
 std::string CSettingsFile::ReadString(const char* section, const char* key,
                                       const char* defaultValue) const {
   const char* fallback = defaultValue != nullptr ? defaultValue : "";

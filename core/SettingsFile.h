@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // One settings file, read and written through the system's private-profile functions. Nothing
@@ -21,6 +22,11 @@ class CSettingsFile {
   // Replaces the whole section with lines (each "key=value", no line breaks). An empty list
   // leaves the section empty. False when the file was not written.
   bool WriteSection(const char* section, const std::vector<std::string>& lines) const;
+  // Adds sections the file does not hold yet, each with its lines, in one write at the end of
+  // the file: thousands of them would take a whole-file rewrite each through WriteSection.
+  // False when the file was not written.
+  using NewSection = std::pair<std::string, std::vector<std::string>>;
+  bool AppendSections(const std::vector<NewSection>& sections) const;
 
   // A decimal integer; defaultValue when the key is absent or not a number. Values up to
   // 4294967295 are accepted and wrap, so unsigned colour values written as "%u" read back

@@ -68,11 +68,13 @@ bool Check(HRESULT hr, HWND owner, const char* message) {
   return false;
 }
 
-std::string WithoutBackslashes(const std::string& name) {
+// Both '\\' and '/' separate folders: neither may stay in a file's new name.
+std::string WithoutSeparators(const std::string& name) {
   std::string result;
   for (size_t i = 0; i < name.size(); i += MbCharLength(name, i)) {
     if (MbCharLength(name, i) == 2) result.append(name, i, 2);
-    else if (name[i] != '\\') result += name[i];
+    else if (name[i] != '\\' && name[i] != '/')
+      result += name[i];
   }
   return result;
 }
@@ -220,8 +222,8 @@ bool WriteShortcut(HWND owner, std::string& path, const char* target, const char
     size_t separator = FindLastPathSeparator(path);
     std::string folder =
         separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
-    // The name stays in the shortcut's folder: a '\' in it is no way into another one.
-    std::string renamed = folder + WithoutBackslashes(newName) + ".lnk";
+    // The name stays in the shortcut's folder: a separator in it is no way into another one.
+    std::string renamed = folder + WithoutSeparators(newName) + ".lnk";
     CleanFileName(renamed);
     if (lstrcmpiA(renamed.c_str(), path.c_str()) != 0) {
       renamed = FreePathFor(renamed, path);

@@ -27,19 +27,33 @@ CBtnData* CTabData::GetButton(int index) const {
   return m_buttons[static_cast<size_t>(index)].get();
 }
 
+namespace {
+
+// The character at i of text folded to lower case: ASCII letters and the full-width Latin
+// capitals (0x8260-0x8279 in code page 932, small letters 0x8281-0x829A). Sets length to the
+// character's byte count; a lead byte without its trail byte stands alone.
+unsigned FoldedCharAt(const std::string& text, size_t i, size_t* length) {
+  BYTE lead = static_cast<BYTE>(text[i]);
+  if (::IsDBCSLeadByte(lead) && i + 1 < text.size()) {
+    *length = 2;
+    BYTE trail = static_cast<BYTE>(text[i + 1]);
+    if (lead == 0x82 && trail >= 0x60 && trail <= 0x79) trail = static_cast<BYTE>(trail + 0x21);
+    return (static_cast<unsigned>(lead) << 8) | trail;
+  }
+  *length = 1;
+  return lead >= 'A' && lead <= 'Z' ? lead - 'A' + 'a' : lead;
+}
+
+}  // namespace
+
 bool TabNamesEqual(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    BYTE x = static_cast<BYTE>(a[i]);
-    BYTE y = static_cast<BYTE>(b[i]);
-    if (::IsDBCSLeadByte(x) && i + 1 < a.size()) {
-      if (x != y || a[i + 1] != b[i + 1]) return false;
-      ++i;
-      continue;
-    }
-    if (x >= 'A' && x <= 'Z') x = static_cast<BYTE>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<BYTE>(y - 'A' + 'a');
-    if (x != y) return false;
+  size_t i = 0;
+  while (i < a.size()) {
+    size_t lengthA = 0, lengthB = 0;
+    if (FoldedCharAt(a, i, &lengthA) != FoldedCharAt(b, i, &lengthB)) return false;
+    if (lengthA != lengthB) return false;
+    i += lengthA;
   }
   return true;
 }

@@ -74,6 +74,7 @@ void CTabDataList::Clear() {
 
 void CTabDataList::LoadAll() {
   Clear();
+  m_missingSections.clear();
   // Tabs without a section need no reads at all; a long [Order] of such
   // tabs then loads at once.
   std::set<std::string> sections;
@@ -123,10 +124,13 @@ void CTabDataList::LoadAll() {
     }
   }
   // What the file holds for each of these tabs reads back as exactly this model.
+  // A tab without a section has its section written at the next save, so that its cell count
+  // stops following NewBtnNum.
   auto load = [&](CTabData& tab) {
     auto found = read.find(tab.m_number);
     LoadButtons(tab, found != read.end() ? &found->second : nullptr);
     tab.m_savedLines = SectionLines(tab);
+    if (found == read.end()) m_missingSections.insert(tab.m_number);
   };
   for (const auto& tab : m_tabs) load(*tab);
   if (m_tabs.empty()) {
@@ -138,6 +142,7 @@ void CTabDataList::LoadAll() {
       LoadButtons(*m_tabs.back());
     } else {
       LoadButtons(*m_tabs.back(), nullptr);
+      m_missingSections.insert(number);
     }
   }
   if (m_hidden) {
@@ -222,12 +227,40 @@ bool CTabDataList::SaveAll() {
     for (const auto& tab : m_hidden->m_tabs) order.push_back(std::to_string(tab->m_number) + "=-1");
   }
   bool ok = g_settingsFile.WriteSection(kOrder, order);
+  std::vector<CSettingsFile::NewSection> missing;
+  std::vector<CTabData*> appended;
+  // A number may have got its section since it was loaded (a new tab that took it).
+  std::set<std::string> present;
+  if (!m_missingSections.empty()) {
+    for (std::string name : g_settingsFile.ReadSectionNames()) {
+      for (char& c : name) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+      present.insert(std::move(name));
+    }
+  }
   auto save = [&](CTabData& tab) {
-    if (SectionLines(tab) != tab.m_savedLines) ok = SaveTabSection(tab) && ok;
+    std::vector<std::string> lines = SectionLines(tab);
+    if (m_missingSections.count(tab.m_number) &&
+        !present.count("tab" + std::to_string(tab.m_number))) {
+      missing.emplace_back(SectionName(tab.m_number), lines);
+      appended.push_back(&tab);
+    } else if (lines != tab.m_savedLines || m_missingSections.count(tab.m_number)) {
+      ok = SaveTabSection(tab) && ok;
+      if (ok) m_missingSections.erase(tab.m_number);
+    }
   };
   for (const auto& tab : m_tabs) save(*tab);
   if (m_hidden) {
     for (const auto& tab : m_hidden->m_tabs) save(*tab);
+  }
+  if (!missing.empty()) {
+    if (g_settingsFile.AppendSections(missing)) {
+      for (CTabData* tab : appended) {
+        tab->m_savedLines = SectionLines(*tab);
+        m_missingSections.erase(tab->m_number);
+      }
+    } else {
+      ok = false;
+    }
   }
   if (ok) {
     m_modified = false;
@@ -449,7 +482,7 @@ class CNumberSource {
 
 }  // namespace
 
-int CTabDataList::ApplyTabOrder(TabVector edited) {
+int CTabDataList::ApplyTabOrder(TabVector edited, TabRenames* renamesOut) {
   m_modified = true;
   CTabData* current = GetCurrentTab();
   std::set<uint32_t> used;
@@ -459,7 +492,7 @@ int CTabDataList::ApplyTabOrder(TabVector edited) {
   }
   CNumberSource numbers(used);
   std::set<uint32_t> placed;
-  std::vector<std::pair<std::string, std::string>> renames;
+  TabRenames renames;
   TabVector result;
 
   // Gives the existing tab the edited name, noting a real rename.
@@ -514,13 +547,16 @@ int CTabDataList::ApplyTabOrder(TabVector edited) {
   }
   // The shortcuts are rewritten once the whole model is in place, so that
   // the buttons of every tab that survived are covered.
-  for (const auto& [oldName, newName] : renames) {
-    UpdateActionShortcuts(oldName.c_str(), newName.c_str());
+  if (renamesOut) {
+    renamesOut->insert(renamesOut->end(), renames.begin(), renames.end());
+  } else {
+    UpdateActionShortcuts(renames);
   }
   return GetCount();
 }
 
-int CTabDataList::ApplyHiddenTabs(TabVector edited, const TabVector& visibleList) {
+int CTabDataList::ApplyHiddenTabs(TabVector edited, const TabVector& visibleList,
+                                  TabRenames* renamesOut) {
   m_modified = true;
   std::set<uint32_t> used;
   std::map<uint32_t, const CTabData*> copies;
@@ -535,7 +571,7 @@ int CTabDataList::ApplyHiddenTabs(TabVector edited, const TabVector& visibleList
   // New numbers lie above every tab, visible now, in the copy or hidden.
   CNumberSource numbers(used);
   std::set<uint32_t> placed;
-  std::vector<std::pair<std::string, std::string>> renames;
+  TabRenames renames;
   TabVector result;
 
   auto takeName = [&](CTabData& tab, const std::string& oldName, const std::string& name) {
@@ -581,8 +617,10 @@ int CTabDataList::ApplyHiddenTabs(TabVector edited, const TabVector& visibleList
     hiddenList.m_tabs = std::move(result);
     hiddenList.m_modified = true;
   }
-  for (const auto& [oldName, newName] : renames) {
-    UpdateActionShortcuts(oldName.c_str(), newName.c_str());
+  if (renamesOut) {
+    renamesOut->insert(renamesOut->end(), renames.begin(), renames.end());
+  } else {
+    UpdateActionShortcuts(renames);
   }
   return m_hidden ? m_hidden->GetCount() : 0;
 }

@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/TabData.h"
@@ -21,6 +23,7 @@ class CProfileSection;
 class CTabDataList {
  public:
   using TabVector = std::vector<std::unique_ptr<CTabData>>;
+  using TabRenames = std::vector<std::pair<std::string, std::string>>;
 
   static constexpr int kMaxBlankCells = 10000;
 
@@ -94,16 +97,24 @@ class CTabDataList {
   // name and number (0 for a tab created in the dialog), in the new order.
   // Unknown and repeated numbers are skipped; when no tab is left, one new
   // tab takes their place. Returns the new count.
-  int ApplyTabOrder(TabVector edited);
+  // The renames of one dialog result, old name to new name. With renames given, they are
+  // added there for the caller to apply together with those of another list; otherwise they
+  // are applied before returning.
+  int ApplyTabOrder(TabVector edited, TabRenames* renames = nullptr);
   // Takes over the hidden list of the show/hide dialog; visibleList is a deep
   // copy of the visible tabs taken before the dialog's visible list was
   // applied. An empty list destroys the hidden list. Returns the hidden
   // count.
-  int ApplyHiddenTabs(TabVector edited, const TabVector& visibleList);
+  int ApplyHiddenTabs(TabVector edited, const TabVector& visibleList,
+                      TabRenames* renames = nullptr);
 
   // Rewrites action shortcuts that switch to, start or show the tab oldName
   // to name newName, and LastActiveTab with them.
   void UpdateActionShortcuts(const char* oldName, const char* newName);
+  // All renames of one dialog result in one pass, from the names as they were: each shortcut
+  // and LastActiveTab is rewritten at most once, so that swapped or chained names land where
+  // the user put them.
+  void UpdateActionShortcuts(const TabRenames& renames);
 
   // Deep copies of the visible tabs.
   TabVector CloneTabs() const;
@@ -134,5 +145,8 @@ class CTabDataList {
   std::string m_currentTabName;
   bool m_modified = false;
   std::unique_ptr<CTabDataList> m_hidden;
+  // Numbers of tabs listed in [Order] whose section the file does not hold: written, all in
+  // one go, at the next save.
+  std::set<uint32_t> m_missingSections;
   CTabDataList* m_owner = nullptr;  // the visible list, for a hidden list
 };

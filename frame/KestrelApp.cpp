@@ -106,6 +106,17 @@ BOOL CKestrelApp::OnIdle(LONG count) {
 }
 
 int CKestrelApp::ExitInstance() {
+  SaveSettings();
+  ::OleUninitialize();
+  return CWinApp::ExitInstance();
+}
+
+void CKestrelApp::EndSession() {
+  if (auto* frame = dynamic_cast<CMainFrame*>(m_pMainWnd)) frame->StoreClosingState();
+  SaveSettings();
+}
+
+void CKestrelApp::SaveSettings() {
   // A settings file that cannot be written (read-only, disk full) must not
   // lose the user's changes silently.
   bool saved = g_tabList.SaveAll();
@@ -115,8 +126,6 @@ int CKestrelApp::ExitInstance() {
     std::string text = std::string(GetErrorText(error, sizeof error, 0)) + "\n" + GetProfileName();
     ::MessageBoxA(nullptr, text.c_str(), GetAppName(), MB_OK | MB_ICONEXCLAMATION);
   }
-  ::OleUninitialize();
-  return CWinApp::ExitInstance();
 }
 
 bool CKestrelApp::ReadWinPos(WINDOWPLACEMENT* placement) const {

@@ -17,6 +17,8 @@ class CKestrelApp : public CWinApp {
   BOOL PreTranslateMessage(MSG* msg) override;
   BOOL OnIdle(LONG count) override;
   int ExitInstance() override;
+  // Windows ends the session: stores everything closing would, at once.
+  void EndSession();
 
   const std::string& GetProgramFolder() const { return m_programFolder; }
 
@@ -41,6 +43,8 @@ class CKestrelApp : public CWinApp {
   // the program at once with an abnormal exit code.
   void StartSetupTool();
   RECT DefaultFrameRect() const;
+  // Saves the model and flushes the option cache; a file that cannot be written is reported.
+  void SaveSettings();
 
   std::string m_programFolder;
   CPlumageLibrary m_plumage;

@@ -149,6 +149,10 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_QUERYENDSESSION:
       return OnQueryEndSession();
+    case WM_ENDSESSION:
+      // The process may be ended after this without any WM_DESTROY.
+      if (wParam) GetKestrelApp().EndSession();
+      return 0;
     case WM_ERASEBKGND:
       return OnEraseBkgnd(reinterpret_cast<HDC>(wParam));
     case WM_SIZE:

@@ -67,6 +67,9 @@ class CMainFrame : public CFrameWnd, public CBarHost {
   void UpdateTextFont();
   // Takes the frame's copies of the layout options from the option cache.
   void ReadOptionCopies();
+  // Stores into the option cache what closing stores (placement, style word, the view's
+  // state) and gives back the desktop window and taskbar it hid.
+  void StoreClosingState();
 
  protected:
   BOOL PreCreateWindow(CREATESTRUCTA& cs) override;

@@ -4,6 +4,7 @@
 
 #include "framework/CmdUI.h"
 #include "framework/DataExchange.h"
+#include "framework/NotifySource.h"
 #include "framework/WinApp.h"
 
 namespace {
@@ -126,8 +127,9 @@ INT_PTR CALLBACK CDialog::StaticDialogProc(HWND hwnd, UINT message, WPARAM wPara
 
 INT_PTR CDialog::RunDialogProc(CDialog* dialog, HWND hwnd, UINT message, WPARAM wParam,
                                LPARAM lParam) {
-  // A notification sent from another thread points into memory this one cannot read.
-  if (message == WM_NOTIFY && ::InSendMessage()) return FALSE;
+  // A notification that is not this program's own points into memory it cannot read.
+  if (message == WM_NOTIFY && !IsOwnNotification(reinterpret_cast<const NMHDR*>(lParam)))
+    return FALSE;
   bool outer = std::exchange(dialog->m_leftToDialogManager, false);
   LRESULT result = Dispatch(dialog, hwnd, message, wParam, lParam);
   bool handled = !dialog->m_leftToDialogManager;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/Module.h"
+#include "framework/NotifySource.h"
 #include "framework/WinApp.h"
 
 CWnd::~CWnd() {
@@ -258,9 +259,9 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, 
     wnd = FromHandlePermanent(hwnd);
   }
   if (!wnd) return ::DefWindowProcA(hwnd, message, wParam, lParam);
-  // A notification points into its sender's memory: one sent from another
-  // thread (another program, say) is nothing this window could read.
-  if (message == WM_NOTIFY && ::InSendMessage()) return 0;
+  // A notification points into its sender's memory: one that is not the bar's own is
+  // nothing this window could read.
+  if (message == WM_NOTIFY && !IsOwnNotification(reinterpret_cast<const NMHDR*>(lParam))) return 0;
 
   LRESULT result = Dispatch(wnd, hwnd, message, wParam, lParam);
   if (message == WM_NCDESTROY) {

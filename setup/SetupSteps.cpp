@@ -130,8 +130,35 @@ void CreateSamples(SetupContext& context, HWND progress) {
   context.settings.WriteInt("Tab1", "Color", 16777240);  // tooltip background
 }
 
+namespace {
+
+// Whether the settings file can be written now: opened for writing as the profile functions
+// would, so that a file another program holds, a read-only file or a full disk is found before
+// Kestrel is started on a file that would send it straight back here. Tells the user when not.
+bool SettingsWritable(SetupContext& context) {
+  const std::string& path = context.settings.GetPath();
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD error = GetLastError();
+  if (file != INVALID_HANDLE_VALUE) {
+    CloseHandle(file);
+    return true;
+  }
+  std::string text = ErrorText(error) + "\n" + path;
+  MessageBoxA(context.dialog, text.c_str(), kSetupCaption, MB_OK | MB_ICONEXCLAMATION);
+  return false;
+}
+
+}  // namespace
+
 bool PrepareStart(SetupContext& context) {
-  context.settings.WriteInt(kCommon, "Trans", context.newVersion);
+  // Without Trans in the file Kestrel would start the setup tool again, and again.
+  if (!SettingsWritable(context)) return false;
+  if (!context.settings.WriteInt(kCommon, "Trans", context.newVersion)) {
+    std::string text = ErrorText(GetLastError()) + "\n" + context.settings.GetPath();
+    MessageBoxA(context.dialog, text.c_str(), kSetupCaption, MB_OK | MB_ICONEXCLAMATION);
+    return false;
+  }
   if (context.settings.ReadString(kCommon, "Font", "").empty())
     context.settings.WriteString(kCommon, "Font", "ＭＳ Ｐゴシック");
   if (context.settings.ReadInt(kCommon, "NewBtnNum", 0) <= 0) {

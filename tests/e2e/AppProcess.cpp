@@ -80,7 +80,13 @@ HWND AppProcess::WaitForWindow(const char* className, const char* title, DWORD t
 }
 
 HWND AppProcess::WaitForFrame(DWORD timeoutMs) const {
-  return WaitForWindow("KestrelFrame", "Kestrel", timeoutMs);
+  // The bar makes its frame before its message loop runs: on a busy machine a large settings
+  // file can take most of the time, which is spent waiting here rather than asking a window
+  // whose thread cannot answer yet for its title.
+  DWORD start = ::GetTickCount();
+  if (process_) ::WaitForInputIdle(process_, timeoutMs);
+  DWORD spent = ::GetTickCount() - start;
+  return WaitForWindow("KestrelFrame", "Kestrel", spent < timeoutMs ? timeoutMs - spent : 0);
 }
 
 HWND AppProcess::FindFrame() const {

@@ -38,7 +38,8 @@ class AppProcess {
   // A top-level window of this process; null when none appears in time or the process ends.
   HWND WaitForWindow(const char* className, const char* title,
                      DWORD timeoutMs = kWindowTimeoutMs) const;
-  // The bar's frame window: class "KestrelFrame", title "Kestrel".
+  // The bar's frame window: class "KestrelFrame", title "Kestrel"; the time the bar takes to
+  // reach its message loop counts toward timeoutMs.
   HWND WaitForFrame(DWORD timeoutMs = kWindowTimeoutMs) const;
   HWND FindFrame() const;
   // A message box captioned title ("#32770" dialog).

@@ -119,6 +119,19 @@ TEST_F(DropTest, TwoDroppedFilesStandInDroppedOrderWhereverTheyLand) {
   }
 }
 
+TEST_F(DropTest, ADropSurvivesTheEndOfTheSessionWithoutAnyClose) {
+  ASSERT_TRUE(folder_.WriteFileBytes("kept.txt", "k"));
+  HWND frame = StartBar({"C:\\a.exe", "*"});
+  ASSERT_NE(frame, nullptr);
+  Drop(frame, {Path("kept.txt")}, CellMiddle(1));
+  // Windows asks, then ends the process without WM_DESTROY.
+  EXPECT_TRUE(SendWithTimeout(frame, WM_QUERYENDSESSION, 0, 0, 10000));
+  EXPECT_TRUE(SendWithTimeout(frame, WM_ENDSESSION, TRUE, 0, 10000));
+  bar_.Kill();
+  EXPECT_EQ(Cells(), (V{"C:\\a.exe", Path("kept.txt")}));
+  EXPECT_EQ(folder_.IniValue("Common", "LastActiveTab"), "Work");  // the view's state too
+}
+
 TEST_F(DropTest, FilesDroppedOnASeparatorGoBeforeIt) {
   // The separator is 4 long: it spans 30..34, the last cell starts at 39.
   HWND frame = StartBar({"C:\\a.exe", "/", "C:\\c.exe"});

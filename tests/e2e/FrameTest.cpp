@@ -308,7 +308,7 @@ TEST_F(FrameTest, FileMenuTextsAndCommandsAreAsStored) {
       {32831, "バー位置を固定(&L)"},
       {32806, "バーを隠す(&D)"},
       {32829, "デスクトップ(&K)\tCtrl+D"},
-      {32830, "タスクバー(&A)\tCrtl+T"},
+      {32830, "タスクバー(&A)\tCtrl+T"},
       {57665, "終了(&X)"},
   };
   for (const auto& item : items) {

@@ -365,6 +365,30 @@ TEST_F(HatchlingTest, AFolderThatCannotBeCreatedEndsSetupWithoutTrans) {
   }
 }
 
+TEST_F(HatchlingTest, ASettingsFileThatCannotBeWrittenEndsSetupWithoutStartingKestrel) {
+  AddFakeKestrel();
+  ASSERT_TRUE(folder_.WriteIni("[Common]\r\nTrans=9\r\n"));
+  // Another program reads the file and lets nobody write it meanwhile.
+  std::string ini = folder_.PathOf("Kestrel.ini");
+  HANDLE held = ::CreateFileA(ini.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  AppProcess setup = folder_.Start("Hatchling.exe");
+  HWND box = setup.WaitForMessageBox("Hatchling", kSetupTimeoutMs);
+  ASSERT_NE(nullptr, box);
+  MessageBoxInfo info = ReadShownMessageBox(box, true);
+  EXPECT_EQ(BoxIcon::kExclamation, info.icon) << BoxIconName(info.icon);
+  std::string tail = "\n" + ini;
+  ASSERT_GT(info.text.size(), tail.size()) << info.text;
+  EXPECT_EQ(tail, info.text.substr(info.text.size() - tail.size())) << info.text;
+  ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(setup.WaitForExit());
+  ::CloseHandle(held);
+  EXPECT_EQ("9", folder_.IniValue("Common", "Trans"));
+  ::Sleep(300);  // a program started just before the end would have written its file by now
+  EXPECT_FALSE(folder_.Exists("Hatchling.ran")) << "Kestrel.exe was started";
+}
+
 TEST_F(HatchlingTest, ClosingTheDialogEndsSetupBeforeAnyLaterStep) {
   AddFakeKestrel();
   AppProcess setup = folder_.Start("Hatchling.exe");

@@ -42,7 +42,8 @@ class PanelScrollTest : public ::testing::Test {
 
   // Tab "Long" with the buttons R0..R<cells - 1> and then blanks blank slots, and a tab "Short"
   // with one button, in a bar 600 long at (100, 100).
-  HWND StartBar(int cells, int blanks = 0) {
+  // With secondLong, tab 2 ("Long too") holds the same buttons as tab 1 instead.
+  HWND StartBar(int cells, int blanks = 0, bool secondLong = false) {
     std::string ini =
         "[Common]\r\nTrans=10\r\nWinPos=0:1:-1:-1:-1:-1:100:100:700:160\r\n" +
         std::string(kSmallCells) +
@@ -55,7 +56,13 @@ class PanelScrollTest : public ::testing::Test {
       }
       ini += "Btn" + std::to_string(k + 1) + "=" + name + "\r\n";
     }
-    ini += "[Tab2]\r\nDesc=Short\r\nNo=1\r\nBtn1=C:\\short.exe\r\n";
+    if (secondLong) {
+      ini += "[Tab2]\r\nDesc=Long too\r\nNo=" + std::to_string(cells) + "\r\n";
+      for (int k = 0; k < cells; ++k)
+        ini += "Btn" + std::to_string(k + 1) + "=" + folder_.PathOf(Name(k)) + "\r\n";
+    } else {
+      ini += "[Tab2]\r\nDesc=Short\r\nNo=1\r\nBtn1=C:\\short.exe\r\n";
+    }
     HWND frame = e2e::StartBar(folder_, ini, &bar_);
     EXPECT_TRUE(bar_.Started());
     if (frame) BringToFront(frame);
@@ -246,6 +253,40 @@ TEST_F(PanelScrollTest, AThumbLetGoBeyond32767StaysThere) {
                                 reinterpret_cast<LPARAM>(bar), 10000));
     EXPECT_EQ(Position(bar), position);
   }
+  ASSERT_TRUE(bar_.CloseFrame());
+}
+
+TEST_F(PanelScrollTest, TheCellsStandWhereTheScrollBarSaysInANewPanelAndAfterTheRangeShrinks) {
+  HWND frame = StartBar(40, 0, true);
+  ASSERT_NE(frame, nullptr);
+  HWND bar = ScrollBar(frame);
+  ASSERT_TRUE(Shown(bar));
+  auto scroll = [&](WORD code, int position) {
+    ASSERT_TRUE(SendWithTimeout(TabStripOf(frame), WM_HSCROLL, MAKEWPARAM(code, position),
+                                reinterpret_cast<LPARAM>(bar), 10000));
+  };
+  scroll(SB_THUMBPOSITION, 3 * kPitch);
+  ASSERT_EQ(Position(bar), 3 * kPitch);
+  // The second tab's panel is made now: it starts at 0, and so does the scroll bar.
+  const HWND first = Panel(frame);
+  ASSERT_TRUE(SendWithTimeout(FirstChild(frame, "KestrelView"), WM_COMMAND, 20001, 0, 10000));
+  ASSERT_TRUE(WaitUntil([&] { return Panel(frame) != first; }, 3000));
+  EXPECT_EQ(Position(bar), 0);
+  EXPECT_EQ(CellClickedAt(frame, Middle(0)), 0);
+
+  // At the end, a wider bar shortens the range: the cells follow the clamped position, so the
+  // last cell still ends 5 pixels before the panel's end.
+  scroll(SB_RIGHT, 0);
+  const int before = Maximum(bar);
+  ASSERT_EQ(Position(bar), before);
+  RECT r = WindowRectOf(frame);
+  ::SetWindowPos(frame, nullptr, 0, 0, r.right - r.left + 100, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ASSERT_TRUE(SendWithTimeout(frame, WM_NULL, 0, 0, 10000));
+  const int after = Maximum(bar);
+  ASSERT_LT(after, before);
+  EXPECT_EQ(Position(bar), after);
+  EXPECT_EQ(CellClickedAt(frame, Middle(39) - after), 39);
   ASSERT_TRUE(bar_.CloseFrame());
 }
 

@@ -263,6 +263,24 @@ TEST_F(BtnPanelTest, PressOnSeparatorOrEmptySpaceMovesTheBarInstead) {
   EXPECT_EQ(3, panel->barMoves);
 }
 
+TEST_F(BtnPanelTest, AfterAReleaseHoverFollowsWhereThePointerIs) {
+  Make({"*", "*", "*"});
+  const struct {
+    const char* name;
+    LPARAM release;
+    int hot;
+  } cases[] = {{"off the bar", At(-40, 200), -1}, {"on another cell", At(CellX(2), 10), 2}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Send(WM_MOUSEMOVE, At(CellX(0), 10));
+    Send(WM_LBUTTONDOWN, At(CellX(0), 10));
+    Send(WM_MOUSELEAVE, 0);  // while the press holds the mouse: the cell stays
+    EXPECT_EQ(0, panel->GetHotIndex());
+    Send(WM_LBUTTONUP, c.release);
+    EXPECT_EQ(c.hot, panel->GetHotIndex());
+  }
+}
+
 TEST_F(BtnPanelTest, HoverEndsWhenTheMouseLeavesOrAMenuLoopEnds) {
   Make({"*", "*", "*"});
   HWND frame = CreateWindowExA(0, "BtnPanelTestParent", "", WS_OVERLAPPEDWINDOW, 0, 0, 10, 10,

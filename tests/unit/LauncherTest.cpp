@@ -465,6 +465,47 @@ TEST_F(LauncherActionTest, AnActionShortcutNamingAMissingTabSaysSoAndStartsNothi
   EXPECT_TRUE(m_host.posted.empty());
 }
 
+TEST_F(LauncherActionTest, ARunFollowsStartAllActionsIntoEachTabOnce) {
+  // Two starts itself and Three; Three starts Two again; each switches to a tab of its own, so
+  // that every run of a tab shows as one posted switch.
+  auto fill = [&](int index, std::vector<std::string> arguments) {
+    CTabData& tab = *m_model.GetTab(index);
+    tab.m_buttons.clear();
+    for (const std::string& argument : arguments) {
+      std::string path = m_folder.Folder() + "action" + std::to_string(index) + "-" +
+                         std::to_string(tab.m_buttons.size()) + ".lnk";
+      ASSERT_TRUE(WriteShortcut(nullptr, path, m_setupTool.c_str(), nullptr, nullptr,
+                                argument.c_str(), nullptr, nullptr, 0, kKeepHotKey, kKeepShowCmd));
+      tab.m_buttons.push_back(std::make_unique<CBtnData>(path));
+    }
+  };
+  fill(1, {"/str:Two", "/sw:Four", "/str:Three"});
+  fill(2, {"/str:Two", "/sw:Five", "/str:Three"});
+  m_launcher.RunTab(1, -1);
+  ASSERT_EQ(m_host.posted.size(), 2u);
+  EXPECT_EQ(m_host.posted[0].wParam, 20003u);
+  EXPECT_EQ(m_host.posted[1].wParam, 20004u);
+}
+
+TEST_F(LauncherActionTest, ExitAfterLaunchWaitsForTheMenuOrRunAnActionButtonStarted) {
+  m_host.style = 0x100000;
+  for (const char* arguments : {"/menu:Main", "/str:Two"}) {
+    SCOPED_TRACE(arguments);
+    m_host.frameCommands.clear();
+    m_host.posted.clear();
+    m_launcher.LaunchButton(Action(arguments));
+    ASSERT_EQ(m_host.posted.size(), 1u);
+    EXPECT_TRUE(m_host.FrameCommands().empty());  // nothing may close the bar under the work
+    const FakeLauncherHost::Posted work = m_host.posted[0];
+    if (work.message == WM_TAB_MENU) {
+      m_launcher.TabMenu(static_cast<int>(work.wParam), static_cast<int>(work.lParam));
+    } else {
+      m_launcher.RunTab(static_cast<int>(work.wParam), static_cast<int>(work.lParam));
+    }
+    EXPECT_EQ(m_host.FrameCommands(), (std::vector<WPARAM>{57665}));
+  }
+}
+
 TEST_F(LauncherTest, ASettingsLibraryThatDoesNotLoadIsReportedAndNothingChanges) {
   CPlumageLibrary missing("KestrelNoSuchLibrary.dll");
   Strings reports;

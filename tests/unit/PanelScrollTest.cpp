@@ -43,6 +43,7 @@ TEST(PanelScroll, KeepingACellInViewMovesJustEnough) {
       {50, 100, 100, 10, 30, 10},    // before the view: its near edge
       {0, 100, 100, 180, 200, 100},  // after the view: its far edge at the end
       {0, 100, 100, 150, 170, 70},
+      {0, 100, 100, 90, 110, 10},      // reaching past the end: shown whole
       {100, 100, 125, 205, 225, 125},  // the range grew with the insertion: follows it
       {100, 100, 75, 0, 20, 0},        // shrank past it
       {0, 0, 0, 0, 20, 0},

@@ -289,6 +289,19 @@ TEST_F(RecentStripTest, PinnedOpenAtIdleWhileTheTabsLeaveRoomUntilTheTabStripIsR
   EXPECT_FALSE(recent->IsExpanded());
 }
 
+TEST_F(RecentStripTest, AStripWithoutRoomToOpenIsNotAskedToPinAgainAtEveryIdlePass) {
+  Start(Entries({"one.txt", "two.txt"}), "Style=33500\nTabHightAdj=-100\n");
+  strip->AddTab("Main", kDefault, kDefault);
+  for (int pass = 0; pass < 2; ++pass) {
+    strip->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    Pump();
+  }
+  strip->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+  MSG msg;
+  EXPECT_FALSE(::PeekMessageA(&msg, *recent, WM_RECENT_PIN, WM_RECENT_PIN, PM_NOREMOVE));
+  EXPECT_FALSE(recent->IsExpanded());
+}
+
 TEST_F(RecentStripTest, ALaunchGoesToTheHeadAndTheFileGetsTheOrderWhenTheStripGoes) {
   Start(Entries({"one.txt", "two.txt", "three.txt"}));
   EXPECT_EQ(recent->GetTooltip(), nullptr);  // until the strip first opens

@@ -155,10 +155,14 @@ TEST_F(ShellLinkTest, RenameCasesThatLeaveTheFileWhereItIs) {
   EXPECT_EQ(m_folder.Folder() + "xy.lnk", fresh);
   // A new name cannot lead into another folder; a double-byte character ending in 0x5C stays.
   CreateDirectoryA((m_folder.Folder() + "sub").c_str(), nullptr);
-  ASSERT_TRUE(WriteShortcut(nullptr, fresh, nullptr, "sub\\ソ", nullptr, nullptr, nullptr, nullptr,
-                            0, kKeepHotKey, kKeepShowCmd));
-  EXPECT_EQ(m_folder.Folder() + "subソ.lnk", fresh);
-  EXPECT_TRUE(Exists(fresh));
+  for (const char* name : {"sub\\ソ", "sub/ソ"}) {
+    std::string renamed = fresh;
+    ASSERT_TRUE(WriteShortcut(nullptr, renamed, nullptr, name, nullptr, nullptr, nullptr, nullptr,
+                              0, kKeepHotKey, kKeepShowCmd));
+    EXPECT_EQ(m_folder.Folder() + "subソ.lnk", renamed) << name;
+    EXPECT_TRUE(Exists(renamed)) << name;
+    fresh = renamed;
+  }
 }
 
 TEST_F(ShellLinkTest, ReadingSomethingThatIsNoShortcutFailsWithoutAMessage) {

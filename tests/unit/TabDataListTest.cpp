@@ -294,13 +294,40 @@ TEST_F(TabDataListTest, FindAndSelectCompareNamesIgnoringCase) {
   EXPECT_FALSE(list.IsModified());
 }
 
-TEST_F(TabDataListTest, DoubleByteNamesCompareExactlyEvenWhenTrailBytesLookLikeLetters) {
+TEST_F(TabDataListTest, NamesFoldAsciiAndFullWidthLettersButNeverSplitADoubleByteCharacter) {
   if (::GetACP() != 932) GTEST_SKIP() << "needs the Japanese code page";
-  // 0x83 0x41 and 0x83 0x61 are two different katakana; folding their
-  // second bytes as letters would make them equal.
-  EXPECT_FALSE(TabNamesEqual("\x83\x41", "\x83\x61"));
-  EXPECT_TRUE(TabNamesEqual("\x83\x41x", "\x83\x41X"));
-  EXPECT_TRUE(TabNamesEqual("タブa", "タブA"));
+  const struct {
+    const char* a;
+    const char* b;
+    bool equal;
+  } cases[] = {
+      // 0x83 0x41 and 0x83 0x61 are two different katakana; folding their second bytes as
+      // letters would make them equal.
+      {"\x83\x41", "\x83\x61", false},
+      {"\x83\x41x", "\x83\x41X", true},
+      {"タブa", "タブA", true},
+      {"Ｍａｉｎ", "ＭＡＩＮ", true},
+      {"Ｍａｉｎ", "Main", false},
+      // A full-width capital's trail byte shifted does not make another character equal.
+      {"\x82\x60", "\x82\x81", true},
+      {"\x82\x7A", "\x82\x9B", false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(TabNamesEqual(c.a, c.b), c.equal) << c.a << " / " << c.b;
+  }
+}
+
+TEST_F(TabDataListTest, ATabListedWithoutASectionGetsOneAtTheNextSave) {
+  TempProgramFolder folder(
+      "[Common]\nNewBtnNum=2\n[Order]\n1=1\n2=1\n3=-1\n[Tab1]\nNo=1\nDesc=One\nBtn1=a.exe\n");
+  CTabDataList list;
+  list.LoadAll();
+  list.RenameTab(0, "Uno");
+  ASSERT_TRUE(list.SaveAll());
+  for (const char* section : {"Tab2", "Tab3"}) {
+    EXPECT_EQ(g_settingsFile.ReadString(section, "No", ""), "2") << section;
+    EXPECT_EQ(g_settingsFile.ReadString(section, "Btn2", ""), "*") << section;
+  }
 }
 
 TEST_F(TabDataListTest, NewTabTakesTheNextNumberAndWipesItsOldSection) {

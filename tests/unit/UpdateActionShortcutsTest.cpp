@@ -143,4 +143,36 @@ TEST_F(UpdateActionShortcutsTest, LastActiveTabFollowsTheRenameIgnoringCase) {
   }
 }
 
+TEST_F(UpdateActionShortcutsTest, RenamesOfOneDialogResultApplyTogetherFromTheNamesAsTheyWere) {
+  const struct {
+    const char* name;
+    std::vector<const char*> names;     // the dialog's names for tabs 1, 2, 3 (A, B, C before)
+    std::vector<const char*> expected;  // the shortcuts that named A, B, C, then LastActiveTab
+  } cases[] = {
+      {"swap", {"B", "A", "C"}, {"/sw:B", "/sw:A", "/str:C", "B"}},
+      {"chain", {"B", "C", "D"}, {"/sw:B", "/sw:C", "/str:D", "B"}},
+      {"rotate", {"C", "A", "B"}, {"/sw:C", "/sw:A", "/str:B", "C"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    g_barOptions.SetString("LastActiveTab", "A");
+    std::vector<std::string> paths = {MakeShortcut("a", "/sw:A", m_setupTool),
+                                      MakeShortcut("b", "/sw:B", m_setupTool),
+                                      MakeShortcut("c", "/str:C", m_setupTool)};
+    CTabDataList list;
+    const char* before[] = {"A", "B", "C"};
+    for (uint32_t n = 1; n <= 3; ++n) {
+      auto tab = Tab(before[n - 1], n);
+      AddButton(*tab, paths[n - 1], 2);
+      AddButton(*tab, paths[(n + 1) % 3], 2);  // one shortcut on two buttons
+      list.AddTab(std::move(tab));
+    }
+    CTabDataList::TabVector edited;
+    for (uint32_t n = 1; n <= 3; ++n) edited.push_back(Tab(c.names[n - 1], n));
+    list.ApplyTabOrder(std::move(edited));
+    for (size_t i = 0; i < paths.size(); ++i) EXPECT_EQ(ArgumentsOf(paths[i]), c.expected[i]);
+    EXPECT_EQ(g_barOptions.GetString("LastActiveTab", ""), c.expected[3]);
+  }
+}
+
 }  // namespace

@@ -311,6 +311,20 @@ TEST_F(ViewCommandsTest, DeletingATabAsksAndShowsTheNextOne) {
   EXPECT_EQ(&view->GetCurrentPanel()->GetTab(), g_tabList.GetTab(0));
 }
 
+TEST_F(ViewCommandsTest, TheButtonTooltipHoldsOneToolPerPanel) {
+  auto tools = [&] {
+    return static_cast<int>(::SendMessageA(view->GetToolTip(), TTM_GETTOOLCOUNT, 0, 0));
+  };
+  ASSERT_NE(view->GetToolTip(), nullptr);
+  for (int index : {1, 2, 0, 1, 2, 1}) view->ShowTabPanel(index);
+  Pump();
+  EXPECT_EQ(tools(), 3);
+  view->PrepareStripMenu(TabNote(1));
+  view->answer = IDYES;
+  Command(ID_TAB_DELETE);
+  EXPECT_EQ(tools(), 2);
+}
+
 TEST_F(ViewCommandsTest, ChoosingAHiddenTabAppendsItAndEmptiesTheHiddenList) {
   HMENU list = view->PrepareStripMenu([] {
     NMTABSTRIP note{};

@@ -90,4 +90,59 @@ TEST(FrameWnd, CommandsGoToTheViewFirstAndUnclaimedItemsAreDisabled) {
   frame.SetView(nullptr);
   frame.DestroyWindow();
 }
+
+// A window that counts the notifications it hears of; on WM_APP it raises one of its own, as a
+// control does while the window handles a message another thread sent it.
+class NotifiedWnd : public CWnd {
+ public:
+  int notified = 0;
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_NOTIFY) ++notified;
+    if (message == WM_APP) {
+      NMHDR own{m_hWnd, 1, 2};
+      ::SendMessageA(m_hWnd, WM_NOTIFY, 1, reinterpret_cast<LPARAM>(&own));
+    }
+    return CWnd::WindowProc(message, wParam, lParam);
+  }
+};
+
+DWORD WINAPI SendApp(void* window) {
+  return static_cast<DWORD>(::SendMessageA(static_cast<HWND>(window), WM_APP, 0, 0));
+}
+
+TEST(Wnd, OnlyNotificationsFromThisThreadsWindowsInItsOwnMemoryAreHeard) {
+  NotifiedWnd wnd;
+  ASSERT_TRUE(wnd.CreateEx(0, "STATIC", "", WS_POPUP, RECT{0, 0, 10, 10}, nullptr, 0));
+  void* reserved = ::VirtualAlloc(nullptr, 4096, MEM_RESERVE, PAGE_READWRITE);
+  NMHDR own{wnd.GetSafeHwnd(), 1, 2};
+  NMHDR foreign{::GetDesktopWindow(), 1, 2};
+  const struct {
+    const char* name;
+    const void* header;
+    int heard;
+  } cases[] = {{"own", &own, 1},
+               {"from a window of another thread", &foreign, 0},
+               {"not readable here", reserved, 0},
+               {"no header", nullptr, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    wnd.notified = 0;
+    ::SendMessageA(wnd, WM_NOTIFY, 1, reinterpret_cast<LPARAM>(c.header));
+    EXPECT_EQ(wnd.notified, c.heard);
+  }
+  ::VirtualFree(reserved, 0, MEM_RELEASE);
+
+  // Raised while handling a message sent from another thread: still the window's own.
+  wnd.notified = 0;
+  HANDLE sender = ::CreateThread(nullptr, 0, SendApp, wnd.GetSafeHwnd(), 0, nullptr);
+  while (::MsgWaitForMultipleObjects(1, &sender, FALSE, 5000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+  }
+  ::CloseHandle(sender);
+  EXPECT_EQ(wnd.notified, 1);
+}
+
 }  // namespace
