@@ -1,6 +1,7 @@
 #include "core/PlumageLibrary.h"
 
 #include "core/ErrorText.h"
+#include "core/Globals.h"
 #include "framework/WinApp.h"
 
 CPlumageLibrary::CPlumageLibrary(std::string fileName) : m_fileName(std::move(fileName)) {}
@@ -12,6 +13,8 @@ CPlumageLibrary::~CPlumageLibrary() {
 
 bool CPlumageLibrary::Bind(const char* entry) {
   Unbind();
+  // The dialogs write the settings file themselves: the backup must be the file from before.
+  g_settingsFile.BackUpOnce();
   m_module = ::LoadLibraryA(m_fileName.c_str());
   if (!m_module) {
     ReportLastError();

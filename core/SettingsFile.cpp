@@ -84,9 +84,19 @@ std::vector<std::string> CSettingsFile::ReadSection(const char* section) const {
 
 std::vector<std::string> CSettingsFile::ReadSectionNames() const { return ReadStringList(nullptr); }
 
+void CSettingsFile::BackUpOnce() const {
+  if (!m_backupEnabled || m_backedUp || m_path.empty()) return;
+  m_backedUp = true;
+  // No file yet: nothing to keep, and the backup of an earlier run stays. A copy that fails
+  // (full disk) must not stop the settings from being saved.
+  if (::GetFileAttributesA(m_path.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+  ::CopyFileA(m_path.c_str(), GetBackupPath().c_str(), FALSE);
+}
+
 bool CSettingsFile::WriteSection(const char* section, const std::vector<std::string>& lines) const {
   const char* path = Path();
   if (path == nullptr) return false;
+  BackUpOnce();
   // One NUL after each line and one more at the end; an empty list is the
   // two NULs of an empty section.
   std::string block;
@@ -169,6 +179,7 @@ bool CSettingsFile::WriteString(const char* section, const char* key, const char
   if (path == nullptr || section == nullptr || key == nullptr) return false;
   std::string text = OneLine(value);
   if (text.size() <= kLongText) {
+    BackUpOnce();
     return ::WritePrivateProfileStringA(section, key, text.c_str(), path) != FALSE;
   }
   // A long value replaces its key's line in the whole section.

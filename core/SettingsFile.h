@@ -13,7 +13,11 @@ class CSettingsFile {
   explicit CSettingsFile(std::string path) : m_path(std::move(path)) {}
 
   const std::string& GetPath() const { return m_path; }
-  void SetPath(std::string path) { m_path = std::move(path); }
+  // A new file gets its own backup on its first write.
+  void SetPath(std::string path) {
+    m_path = std::move(path);
+    m_backedUp = false;
+  }
 
   // The lines ("key=value") of a section, in file order; empty when the section is missing.
   std::vector<std::string> ReadSection(const char* section) const;
@@ -40,11 +44,22 @@ class CSettingsFile {
   bool WriteString(const char* section, const char* key, const char* value) const;
   bool WriteInt(const char* section, const char* key, int value) const;
 
+  // With backups on, the first write through this object copies the file as it was to
+  // "<file>.bak", replacing the backup of an earlier run: a user who lost settings finds the
+  // previous run's file beside the current one. Off unless the program asks for it.
+  void EnableBackup() { m_backupEnabled = true; }
+  // Makes that copy now unless it was made already (for writers outside this object, such as
+  // the settings library, that change the file first).
+  void BackUpOnce() const;
+  std::string GetBackupPath() const { return m_path + ".bak"; }
+
  private:
   std::vector<std::string> ReadStringList(const char* section) const;
   const char* Path() const { return m_path.empty() ? nullptr : m_path.c_str(); }
 
   std::string m_path;
+  bool m_backupEnabled = false;
+  mutable bool m_backedUp = false;
 };
 
 // Reads a decimal integer the way the settings file stores it: optional blanks and sign, then

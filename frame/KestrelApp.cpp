@@ -16,6 +16,8 @@
 namespace {
 const char kCommon[] = "Common";
 const int kLayoutVersion = 10;
+// How long a second start waits for the first bar of its folder to show its frame.
+const DWORD kRunningBarWaitMs = 5000;
 }  // namespace
 
 CKestrelApp theApp;
@@ -31,10 +33,15 @@ BOOL CKestrelApp::InitInstance() {
   m_programFolder = ::GetProgramFolder();
   SetProfileName(m_programFolder + "Kestrel.ini");
   g_settingsFile.SetPath(GetProfileName());
+  g_settingsFile.EnableBackup();
   SetHelpPath(m_programFolder + "Kestrel.chm");
+
+  if (!ClaimBar()) return FALSE;
 
   // A settings file of another layout (or none) is the setup tool's to build.
   if (g_settingsFile.ReadInt(kCommon, "Trans", 0) != kLayoutVersion) {
+    // The setup tool starts the bar again, which must find the folder free.
+    m_instance.Release();
     StartSetupTool();
     return FALSE;
   }
@@ -51,10 +58,21 @@ BOOL CKestrelApp::InitInstance() {
   }
   frame->SetAutoDelete();
   CMainFrame* window = frame.release();
+  m_instance.SetFrame(window->GetSafeHwnd());
   window->ShowWindow(SW_SHOWNORMAL);
   window->UpdateWindow();
   TouchActivity();
   return TRUE;
+}
+
+bool CKestrelApp::ClaimBar() {
+  if (m_instance.Claim(m_programFolder)) return true;
+  if (HWND running = m_instance.WaitForRunningFrame(kRunningBarWaitMs)) {
+    ShowRunningBar(running);
+    return false;
+  }
+  // The other bar ended meanwhile: this one runs once the folder is free.
+  return m_instance.Claim(m_programFolder);
 }
 
 RECT CKestrelApp::DefaultFrameRect() const {

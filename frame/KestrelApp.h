@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/PlumageLibrary.h"
+#include "frame/BarInstance.h"
 #include "framework/WinApp.h"
 
 // Kestrel's application object: start-up, exit, and the services the rest of
@@ -46,7 +47,11 @@ class CKestrelApp : public CWinApp {
   // Saves the model and flushes the option cache; a file that cannot be written is reported.
   void SaveSettings();
 
+  // False when another bar of this folder runs (it has been brought forward instead).
+  bool ClaimBar();
+
   std::string m_programFolder;
+  CBarInstance m_instance;
   CPlumageLibrary m_plumage;
   DWORD m_lastActivity = 0;
 };
