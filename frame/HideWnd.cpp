@@ -9,6 +9,12 @@ const UINT_PTR kTimerShow = 202;
 const COLORREF kSquareColour = RGB(0, 255, 255);
 const COLORREF kSquareHoverColour = RGB(255, 0, 0);
 
+// Ctrl as the mouse message reports it, or as the keyboard has it now: the bar is not the
+// foreground window, so its thread's own key state does not follow Ctrl.
+bool CtrlHeld(WPARAM keys) {
+  return (keys & MK_CONTROL) || (::GetAsyncKeyState(VK_CONTROL) & 0x8000);
+}
+
 POINT PointerPosition() {
   POINT p{};
   ::GetCursorPos(&p);
@@ -36,7 +42,7 @@ LRESULT CHideWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return TRUE;  // painting fills the whole window
     case WM_MOUSEMOVE:
-      OnMouseMove();
+      OnMouseMove(wParam);
       return 0;
     case WM_LBUTTONDOWN:
       OnLButtonDown(wParam);
@@ -86,7 +92,7 @@ void CHideWnd::OnPaint() {
   ::EndPaint(m_hWnd, &ps);
 }
 
-void CHideWnd::OnMouseMove() {
+void CHideWnd::OnMouseMove(WPARAM keys) {
   if (!m_tracking) {
     TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, m_hWnd, 0};
     m_tracking = ::TrackMouseEvent(&track) != FALSE;
@@ -105,7 +111,7 @@ void CHideWnd::OnMouseMove() {
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     return;
   }
-  if ((::GetKeyState(VK_CONTROL) & 0x8000) || m_showTimer) return;
+  if (CtrlHeld(keys) || m_showTimer) return;
   if (m_showTime == 0) {
     ::PostMessageA(m_frame, WM_SHOW_BAR, 1, 0);
   } else {
@@ -114,7 +120,7 @@ void CHideWnd::OnMouseMove() {
 }
 
 void CHideWnd::OnLButtonDown(WPARAM keys) {
-  if (!(keys & MK_CONTROL)) return;
+  if (!CtrlHeld(keys)) return;
   if (m_showTimer) ::KillTimer(m_hWnd, kTimerShow);
   m_showTimer = 0;
   m_previousCursor = ::SetCursor(::LoadCursorA(nullptr, IDC_SIZEALL));

@@ -26,7 +26,7 @@ class CHideWnd : public CWnd {
 
  private:
   void OnPaint();
-  void OnMouseMove();
+  void OnMouseMove(WPARAM keys);
   void OnLButtonDown(WPARAM keys);
   void OnLButtonUp();
   void OnMouseLeave();
