@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "BarWindows.h"
 #include "Input.h"
@@ -19,7 +20,7 @@ namespace e2e {
 namespace {
 
 const UINT kHideCommand = 32806;
-const UINT kHookTouch = 0x8004, kHideBar = 0x8005;
+const UINT WM_APPBAR_CALLBACK = 0x8002, kHookTouch = 0x8004, kHideBar = 0x8005;
 const char kHideWndClass[] = "KestrelHideWnd";
 // The style word of a new settings file without auto-hide, and its bits used here.
 const unsigned long kNoAutoHide = 33500 & ~0x4ul;
@@ -68,6 +69,17 @@ class HideTest : public ::testing::Test {
     data.uID = 1;
     return ::Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
   }
+
+  // Whether the shell holds window as a desktop bar: it refuses a second registration.
+  static bool Registered(HWND window) {
+    APPBARDATA data{};
+    data.cbSize = sizeof data;
+    data.hWnd = window;
+    if (!::SHAppBarMessage(ABM_NEW, &data)) return true;
+    ::SHAppBarMessage(ABM_REMOVE, &data);
+    return false;
+  }
+  static bool StillAnswers(HWND frame) { return SendWithTimeout(frame, WM_NULL, 0, 0, 5000); }
 
   ProgramFolder folder_;
   AppProcess bar_;
@@ -155,6 +167,111 @@ TEST_F(HideTest, TheTrayIconStandsInOnlyWhileCompletelyHiddenAndShowTabPicksTheT
   EXPECT_FALSE(TrayIconShown(frame));
   ASSERT_TRUE(bar_.CloseFrame());
   EXPECT_EQ(folder_.IniValue("Common", "LastActiveTab"), "Two");
+}
+
+TEST_F(HideTest, TouchesWaitTheirDelayOnTheSpotAndThenCoolDown) {
+  HWND frame = Start("Style=" + std::to_string(kNoAutoHide) +
+                     "\r\nHidType=0\r\nHookTime=300\r\nHookAwkTime=60000\r\n");
+  ASSERT_NE(frame, nullptr);
+  const LPARAM rightStrip = (5 << 16) | 0x20;
+  // Bad reports do nothing.
+  for (LPARAM bad : {LPARAM{0}, LPARAM{0xFF}, LPARAM{(255 << 16) | 0x3F}})
+    ASSERT_TRUE(SendWithTimeout(frame, kHookTouch, 0, bad, 5000));
+  // The pointer left the spot before the delay ended: the bar stays.
+  ASSERT_TRUE(SendWithTimeout(frame, kHookTouch, 0, rightStrip, 5000));
+  EXPECT_FALSE(WaitHidden(frame, true, 1500));
+
+  // Still on the spot after the delay: hidden.
+  MovePointerTo(1021, 500);
+  ASSERT_TRUE(SendWithTimeout(frame, kHookTouch, 0, rightStrip, 5000));
+  ASSERT_TRUE(WaitHidden(frame, true));
+  DWORD hiddenAt = ::GetTickCount();
+
+  // A touch with a button held shows at once, whatever the delay, but not during the
+  // cool-down: the touches that come then are ignored until it ends.
+  PressAtPointer(1021, 500);
+  ASSERT_TRUE(SendWithTimeout(frame, kHookTouch, 0, (5 << 16) | 0x04, 5000));
+  EXPECT_TRUE(Hidden(frame));
+  bool shown = WaitUntil(
+      [&] {
+        SendWithTimeout(frame, kHookTouch, 0, (5 << 16) | 0x04, 5000);
+        return !Hidden(frame);
+      },
+      10000);
+  ReleaseAtPointer(1021, 500);
+  MovePointerTo(512, 700);
+  ASSERT_TRUE(shown);
+  EXPECT_GE(::GetTickCount() - hiddenAt, 2500u);  // timers never end early
+}
+
+TEST_F(HideTest, HotKeysHideShowAndExitAndATakenKeyIsReported) {
+  // Ctrl+Shift+F10 is taken by the driver; hide and show share Ctrl+Shift+F11.
+  ASSERT_TRUE(::RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_SHIFT, VK_F10));
+  HWND frame = Start("Style=" + std::to_string(kNoAutoHide) +
+                     "\r\nHidType=0\r\nHotKeyHide=1658\r\nHotKeyShow=1658\r\n"
+                     "HotKeyExit=1657\r\n");
+  HWND box = bar_.WaitForMessageBox("Kestrel");
+  ::UnregisterHotKey(nullptr, 1);
+  ASSERT_NE(frame, nullptr);
+  ASSERT_NE(box, nullptr);
+  MessageBoxInfo info = ReadShownMessageBox(box, true);
+  EXPECT_EQ(info.text, Cp932(L"ホットキーを設定できませんでした。\n設定は無効となります。\n"
+                             L"Ctrl + ShiftF10"));
+  EXPECT_EQ(info.icon, BoxIcon::kInformation);
+  ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }, 5000));
+
+  PressKey(VK_F11, true, true);
+  ASSERT_TRUE(WaitHidden(frame, true));
+  PressKey(VK_F11, true, true);
+  ASSERT_TRUE(WaitHidden(frame, false));
+  // The exit key was refused, so the bar stays.
+  PressKey(VK_F10, true, true);
+  EXPECT_TRUE(StillAnswers(frame));
+}
+
+TEST_F(HideTest, TheExitHotKeyClosesAnOpenMenuAndEndsTheBar) {
+  HWND frame = Start("Style=" + std::to_string(kNoAutoHide) + "\r\nHotKeyExit=1657\r\n");
+  ASSERT_NE(frame, nullptr);
+  RECT r = WindowRectOf(frame);
+  MovePointerTo(r.left + 50, r.top + 1);
+  Post(frame, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(frame), MAKELPARAM(r.left + 50, r.top + 1));
+  ASSERT_NE(WaitForMenu(bar_.Id()), nullptr);
+  PressKey(VK_F10, true, true);
+  EXPECT_TRUE(bar_.WaitForExit());
+}
+
+TEST_F(HideTest, ADesktopBarDocksAtTheNearerEdgeAndAutoHideUnregistersIt) {
+  ASSERT_TRUE(folder_.AddBinary("e2e\\Plumage.dll", "Plumage.dll"));
+  const std::string style = "Style=" + std::to_string(kNoAutoHide | kDesktopBar) + "\r\n";
+  for (const auto& c : {std::make_pair("0:1:-1:-1:-1:-1:100:500:700:540", false),
+                        std::make_pair("0:1:-1:-1:-1:-1:100:383:700:423", true)}) {
+    HWND frame = Start(style, c.first);
+    ASSERT_NE(frame, nullptr);
+    RECT r{};
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+          r = WindowRectOf(frame);
+          return r.left == 0 && r.right == 1024 && (c.second ? r.top == 0 : r.bottom == 768);
+        },
+        5000))
+        << RectText(r);
+    EXPECT_TRUE(Registered(frame));
+    // Notifications the bar does not know change nothing; a position change docks it again.
+    ASSERT_TRUE(SendWithTimeout(frame, WM_APPBAR_CALLBACK, 99, 0, 5000));
+    ASSERT_TRUE(SendWithTimeout(frame, WM_APPBAR_CALLBACK, ABN_POSCHANGED, 0, 5000));
+    EXPECT_EQ(RectText(WindowRectOf(frame)), RectText(r));
+    if (c.second) {
+      // Turning auto-hide on in the options leaves the desktop-bar bit but unregisters the bar.
+      ASSERT_TRUE(folder_.WriteFileBytes(
+          "FakeOptions.txt",
+          "Style=" + std::to_string(kNoAutoHide | kDesktopBar | kAutoHide) + "\n"));
+      ASSERT_TRUE(SendWithTimeout(frame, WM_COMMAND, 32800, 0, 10000));
+      EXPECT_FALSE(Registered(frame));
+    }
+    ASSERT_TRUE(bar_.CloseFrame());
+    EXPECT_FALSE(Registered(frame));
+  }
 }
 }  // namespace
 }  // namespace e2e
