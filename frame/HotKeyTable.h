@@ -20,6 +20,10 @@ inline UINT ModifiersOf(DWORD value) { return (value >> 8) & 0xFF; }
 std::string Text(DWORD value, const CKeyNameTable& names);
 }  // namespace hotkey
 
+// The access-key prefix of item n of the show key's menu of all tabs: "&1 " to "&9 ", then
+// "&a ", "&b ", ...
+std::string TabPrefix(int n);
+
 class CHotKeyTable {
  public:
   explicit CHotKeyTable(HWND window) : m_window(window) {}

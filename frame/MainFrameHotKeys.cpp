@@ -16,10 +16,10 @@ const char kHide[] = "HotKeyHide";
 const char kShow[] = "HotKeyShow";
 const char kExit[] = "HotKeyExit";
 const UINT kFirstTabCommand = 20000;
+}  // namespace
 
-// The access-key prefix of the tab-list menu's item n: &1 to &9, then &a, &b, ...
 std::string TabPrefix(int n) {
-  char prefix[8];
+  char prefix[16];
   if (n <= 8) {
     wsprintfA(prefix, "&%d ", n + 1);
   } else {
@@ -27,7 +27,6 @@ std::string TabPrefix(int n) {
   }
   return prefix;
 }
-}  // namespace
 
 void CMainFrame::RegisterHotKeys(bool on) {
   if (!on) {

@@ -60,6 +60,12 @@ TEST(HotKeyTable, OneRegistrationPerValueAndBothLookUpsMustAgree) {
   ::DestroyWindow(window);
 }
 
+TEST(HotKeyTable, TabListMenuPrefixesRunFromDigitsToLetters) {
+  const char* expected[] = {"&1 ", "&2 ", "&9 ", "&a ", "&b ", "&e "};
+  const int n[] = {0, 1, 8, 9, 10, 13};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(TabPrefix(n[i]), expected[i]) << n[i];
+}
+
 TEST(HotKeyTable, DamagedNameTablesAreReadUpToTheDamage) {
   const unsigned char cut[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ\0Unknown\0none\0\x70\0F1\0\x71";
   CKeyNameTable names;
