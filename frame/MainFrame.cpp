@@ -579,22 +579,6 @@ BOOL CMainFrame::OnQueryEndSession() {
   return TRUE;
 }
 
-int CMainFrame::DockAtThickness(int thickness, int x, int y) {
-  if (!(m_style & style::kDesktopBar)) return 0;
-  return m_appBar.Dock(IsVertical(), thickness, x, y);
-}
-
-void CMainFrame::UpdateDesktopBar() {
-  if (!(m_style & style::kDesktopBar)) {
-    m_appBar.Unregister();
-    return;
-  }
-  m_appBar.Register(m_style);
-  RECT r;
-  GetWindowRect(&r);
-  DockAtThickness(IsVertical() ? r.right - r.left : r.bottom - r.top, r.left, r.top);
-}
-
 void CMainFrame::OnDestroy() {
   m_hotKeys.reset();
   m_appBar.Unregister();
