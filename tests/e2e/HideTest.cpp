@@ -262,6 +262,21 @@ TEST_F(HideTest, ADesktopBarDocksAtTheNearerEdgeAndAutoHideUnregistersIt) {
     ASSERT_TRUE(SendWithTimeout(frame, WM_APPBAR_CALLBACK, ABN_POSCHANGED, 0, 5000));
     EXPECT_EQ(RectText(WindowRectOf(frame)), RectText(r));
     if (c.second) {
+      // Held still, dragged and dropped in the lower half, it docks at the bottom.
+      const int x = 512, y = (r.top + r.bottom) / 2;
+      PressAtPointer(x, y);
+      ::Sleep(900);
+      MovePointerTo(x, y + 250);
+      MovePointerTo(x, y + 500);
+      ReleaseAtPointer(x, y + 500);
+      MovePointerTo(512, 384);
+      EXPECT_TRUE(WaitUntil(
+          [&] {
+            RECT d = WindowRectOf(frame);
+            return d.left == 0 && d.right == 1024 && d.bottom == 768 && d.top > 384;
+          },
+          5000))
+          << RectText(WindowRectOf(frame));
       // Turning auto-hide on in the options leaves the desktop-bar bit but unregisters the bar.
       ASSERT_TRUE(folder_.WriteFileBytes(
           "FakeOptions.txt",
