@@ -22,6 +22,12 @@ POINT PointerPosition() {
 }
 }  // namespace
 
+CHideWnd::CHideWnd(hide::Kind kind, UINT showTime)
+    : m_kind(kind),
+      m_showTime(showTime),
+      m_squareBrush(::CreateSolidBrush(kSquareColour)),
+      m_hoverBrush(::CreateSolidBrush(kSquareHoverColour)) {}
+
 CHideWnd::~CHideWnd() {
   if (m_hWnd) DestroyWindow();
 }
@@ -75,9 +81,7 @@ void CHideWnd::OnPaint() {
   RECT client;
   GetClientRect(&client);
   if (m_kind == hide::kSquare) {
-    HBRUSH fill = ::CreateSolidBrush(m_hover ? kSquareHoverColour : kSquareColour);
-    ::FillRect(dc, &client, fill);
-    ::DeleteObject(fill);
+    ::FillRect(dc, &client, (m_hover ? m_hoverBrush : m_squareBrush).GetSafeHandle());
     ::FrameRect(dc, &client, ::GetSysColorBrush(COLOR_WINDOWTEXT));
     if (m_hover) {
       RECT inner = client;

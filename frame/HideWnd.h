@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "frame/HideGeometry.h"
+#include "framework/GdiObject.h"
 #include "framework/Wnd.h"
 
 class CHideWnd : public CWnd {
@@ -12,7 +13,7 @@ class CHideWnd : public CWnd {
   static const char kClassName[];
 
   // showTime: how long the pointer must rest on the window before the bar shows (0: at once).
-  CHideWnd(hide::Kind kind, UINT showTime) : m_kind(kind), m_showTime(showTime) {}
+  CHideWnd(hide::Kind kind, UINT showTime);
   ~CHideWnd() override;
 
   // Creates the window at rect, owned by frame, which gets WM_SHOW_BAR.
@@ -45,4 +46,6 @@ class CHideWnd : public CWnd {
   bool m_hover = false;
   bool m_tracking = false;
   UINT_PTR m_showTimer = 0;
+  CBrush m_squareBrush;  // the square at rest and under the pointer
+  CBrush m_hoverBrush;
 };
