@@ -28,7 +28,7 @@ const UINT WM_SHELL_INFO_READ = WM_APP + 0x62;
 // View -> itself, after the first picture: the work that may wait (shell reader, icons).
 const UINT WM_VIEW_LATE_START = WM_APP + 0x63;
 // Frame -> itself, once the bar is up: tell the user which hot keys could not be registered.
-const UINT WM_HOTKEY_FAILED = WM_APP + 0x64;
+const UINT WM_HOTKEY_FAILED = WM_APP + 0x65;
 // Tab strip -> recently used strip: pin the strip to its place after a layout change.
 const UINT WM_RECENT_PIN = WM_APP + 100;
 // Settings library -> frame -> view: build or free a tab list snapshot.
