@@ -25,4 +25,7 @@ class CBarHost {
   // the style word with the idle clock restarted.
   virtual void PauseAutoHide() = 0;
   virtual void ResumeAutoHide() = 0;
+  // A desktop bar docks at the screen edge nearest to (x, y) with thickness across the bar and
+  // returns its length along the edge; 0 when the host does not dock.
+  virtual int DockAtThickness(int /*thickness*/, int /*x*/, int /*y*/) { return 0; }
 };

@@ -341,6 +341,10 @@ void CChildView::FitFrame(bool animate) {
     ::SetWindowPos(frame, nullptr, 0, 0, vertical ? size : along, vertical ? along : size,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   };
+  // A desktop bar takes its thickness at its screen edge instead.
+  if ((look.style & style::kDesktopBar) && m_host &&
+      m_host->DockAtThickness(needed, frameRect.left, frameRect.top) > 0)
+    return;
   if (!animate && across == needed) return;
   if (animate && (look.style & style::kAnimate)) {
     int step = std::max(1, (needed - t) / 20);

@@ -27,6 +27,8 @@ const UINT WM_BUILD_PROGRESS = WM_APP + 0x61;
 const UINT WM_SHELL_INFO_READ = WM_APP + 0x62;
 // View -> itself, after the first picture: the work that may wait (shell reader, icons).
 const UINT WM_VIEW_LATE_START = WM_APP + 0x63;
+// Frame -> itself, once the bar is up: tell the user which hot keys could not be registered.
+const UINT WM_HOTKEY_FAILED = WM_APP + 0x65;
 // Frame -> itself at creation: the hook listener starts once the bar is on screen, so loading
 // the hook never holds up its first picture.
 const UINT WM_START_HOOK_LISTENER = WM_APP + 0x70;

@@ -12,7 +12,10 @@
 #include "frame/KestrelApp.h"
 #include "core/ShellWindows.h"
 #include "frame/HookListener.h"
+#include "frame/HideWnd.h"
+#include "frame/HotKeyTable.h"
 #include "frame/ShellChangeNotify.h"
+#include "frame/TrayIcon.h"
 #include "framework/CmdUI.h"
 #include "framework/Menu.h"
 #include "framework/ModalPump.h"
@@ -71,14 +74,14 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
   if (m_style & style::kTopmost) cs.dwExStyle |= WS_EX_TOPMOST;
   if (m_style & style::kDesktopBar) {
     // A desktop bar spans the whole screen edge nearest to where it was.
+    m_appBar.SetEdge(appbar::DockEdge(IsVertical(), cs.x, cs.y, ScreenWidth(), ScreenHeight()));
+    m_appBar.SetThickness(IsVertical() ? cs.cx : cs.cy);
     if (IsVertical()) {
       cs.y = 0;
       cs.cy = ScreenHeight();
-      m_appBarEdge = cs.x < ScreenWidth() / 2 ? ABE_LEFT : ABE_RIGHT;
     } else {
       cs.x = 0;
       cs.cx = ScreenWidth();
-      m_appBarEdge = cs.y < ScreenHeight() / 2 ? ABE_TOP : ABE_BOTTOM;
     }
   }
   return TRUE;
@@ -99,6 +102,9 @@ int CMainFrame::OnCreate() {
 
   ReadOptionCopies();
 
+  m_appBar.SetWindow(m_hWnd);
+  if (m_style & style::kDesktopBar) m_appBar.Register(m_style);
+
   m_viewObject = std::make_unique<CChildView>(this);
   if (!m_viewObject->Create(m_hWnd, ID_VIEW_PANE, WS_CHILD | WS_VISIBLE | WS_BORDER)) return -1;
   m_view = m_viewObject->GetSafeHwnd();
@@ -107,6 +113,8 @@ int CMainFrame::OnCreate() {
 
   g_shellChangeNotify.Register(m_hWnd, WM_SHELL_CHANGED);
   m_hideState = kShown;
+  if (m_style & style::kAutoHide) StartAutoHide();
+  RegisterHotKeys(true);
   ApplyWinDisp();
   const HookWords words = ReadHookWords(m_style & style::kTouchHide, m_style & style::kTouchShow);
   m_hideHookWord = words.hide;
@@ -193,6 +201,34 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_START_HOOK_LISTENER:
       ApplyHookWords(m_hWnd, WM_HOOK_TOUCH, {m_hideHookWord, m_showHookWord});
       return 0;
+    case WM_HIDE_BAR:
+      OnHideBar(wParam);
+      return 0;
+    case WM_SHOW_BAR:
+      OnShowBar();
+      return 0;
+    case WM_HOOK_TOUCH:
+      OnHookTouch(lParam);
+      return 0;
+    case WM_HOTKEY:
+      OnHotKey(wParam, lParam);
+      break;
+    case WM_HOTKEY_FAILED:
+      ShowHotKeyFailure();
+      return 0;
+    case WM_APPBAR_CALLBACK:
+      m_appBar.OnCallback(wParam, lParam);
+      return 0;
+    case WM_ACTIVATE: {
+      LRESULT result = CFrameWnd::WindowProc(message, wParam, lParam);
+      m_appBar.OnActivate();
+      return result;
+    }
+    case WM_WINDOWPOSCHANGED: {
+      LRESULT result = CFrameWnd::WindowProc(message, wParam, lParam);
+      m_appBar.OnWindowPosChanged();
+      return result;
+    }
     default:
       break;
   }
@@ -253,6 +289,12 @@ void CMainFrame::OnTimer(UINT_PTR id) {
     case kTimerHoldToMove:
       StartHoldToMove();
       break;
+    case kTimerSleep:
+      OnSleepTimer();
+      break;
+    case kTimerTouch:
+      OnTouchTimer();
+      break;
     case kTimerRestoreZOrder:
       ::KillTimer(m_hWnd, kTimerRestoreZOrder);
       ResumeAutoHide();
@@ -267,11 +309,6 @@ void CMainFrame::OnTimer(UINT_PTR id) {
 void CMainFrame::OnIdleUpdate() {
   // Controls refresh their enabled states when the program has nothing else to do.
   ::EnumChildWindows(m_hWnd, SendIdleUpdate, 0);
-}
-
-void CMainFrame::ResumeAutoHide() {
-  m_autoHideArmed = (m_style & style::kAutoHide) != 0;
-  GetKestrelApp().TouchActivity();
 }
 
 void CMainFrame::BeginHoldToMove(HWND window) {
@@ -298,6 +335,7 @@ void CMainFrame::StartHoldToMove() {
   }
   m_holdDrag->previousCursor = ::SetCursor(::LoadCursorA(nullptr, IDC_SIZEALL));
   m_holdDrag->started = true;
+  PauseAutoHide();
   ::SetCapture(m_hWnd);
   m_capture = true;
 }
@@ -326,11 +364,17 @@ void CMainFrame::EndHoldToMove(bool cancel) {
     if (::GetCapture() == m_hWnd) ::ReleaseCapture();
   }
   if (!drag.started) return;
+  ResumeAutoHide();
   ::SetCursor(drag.previousCursor);
   if (cancel || (m_style & style::kPositionLocked)) {
     ::SetWindowPos(m_hWnd, nullptr, drag.frameRect.left, drag.frameRect.top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER);
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  } else if (m_style & style::kDesktopBar) {
+    // A desktop bar is not left where it was dropped: it docks at the nearer edge.
+    RECT r;
+    GetWindowRect(&r);
+    DockAtThickness(IsVertical() ? r.right - r.left : r.bottom - r.top, r.left, r.top);
   }
 }
 
@@ -388,6 +432,9 @@ BOOL CMainFrame::OnCommand(UINT id, UINT, HWND) {
     case ID_TOGGLE_TASKBAR:
       ToggleShellWindow(ShellWindow::Taskbar);
       return TRUE;
+    case ID_HIDE_BAR:
+      ToggleHide();
+      return TRUE;
     case ID_APP_EXIT:
       SendMessage(WM_CLOSE);
       return TRUE;
@@ -439,6 +486,9 @@ BOOL CMainFrame::OnUpdateCommand(CCmdUI& ui) {
     case ID_TOGGLE_TASKBAR:
       ui.SetCheck(IsShellWindowVisible(ShellWindow::Taskbar));
       return TRUE;
+    case ID_HIDE_BAR:
+      ui.SetText(m_hideState == kHiding || m_hideState == kHidden ? "表示(&S)" : "隠す(&D)");
+      return TRUE;
     case ID_MOVE_TOP_LEFT:
     case ID_MOVE_TOP_RIGHT:
     case ID_APP_EXIT:
@@ -486,6 +536,10 @@ void CMainFrame::MoveToCorner(bool right) {
   GetWindowRect(&r);
   int x = right ? ScreenWidth() - (r.right - r.left) : 0;
   int y = 0;
+  if (m_style & style::kDesktopBar) {
+    DockAtThickness(m_appBar.GetThickness(), x, y);
+    return;
+  }
   if (m_style & style::kAnimate) {
     int dx = (x - r.left) / 30, dy = (y - r.top) / 30;
     int cx = r.left, cy = r.top;
@@ -526,13 +580,17 @@ BOOL CMainFrame::OnQueryEndSession() {
 
 void CMainFrame::OnDestroy() {
   StopHookListener();
+  m_hotKeys.reset();
+  m_appBar.Unregister();
   g_barOptions.SetInt("Style", static_cast<int>(m_style));
   m_largeImages = nullptr;
   m_smallImages = nullptr;
   m_textFont.DeleteObject();
   m_textFontHeight = 0;
+  g_trayIcon.Remove();
   ::KillTimer(m_hWnd, kTimerTouch);
   m_touchTimer = 0;
+  DestroyHideWindow();
   ::KillTimer(m_hWnd, kTimerSleep);
   m_sleepTimer = 0;
 }
@@ -542,6 +600,8 @@ void CMainFrame::SavePlacement() {
   placement.length = sizeof placement;
   if (!::GetWindowPlacement(m_hWnd, &placement)) return;
   if (::IsZoomed(m_hWnd)) placement.flags |= WPF_RESTORETOMAXIMIZED;
+  // A hidden bar waits above the screen: its place is where it will come back.
+  if (m_hideState != kShown) placement.rcNormalPosition = m_shownRect;
   GetKestrelApp().WriteWinPos(placement);
 }
 

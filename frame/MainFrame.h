@@ -11,10 +11,13 @@
 #include "bar/BarHost.h"
 #include "framework/FrameWnd.h"
 #include "framework/GdiObject.h"
+#include "frame/AppBar.h"
+#include "frame/HideGeometry.h"
 
 class CChildView;
+class CHideWnd;
+class CHotKeyTable;
 class CShellInfoReader;
-
 
 // The bar's only top-level window: position, orientation, the "file" menu,
 // hold-to-move, and the resources the view draws with.
@@ -59,7 +62,12 @@ class CMainFrame : public CFrameWnd, public CBarHost {
   // Every menu and dialog of the bar is bracketed by these two.
   void PauseAutoHide() override { m_autoHideArmed = false; }
   void ResumeAutoHide() override;
+  // Automatic hiding after SleepTime without input: on with the style bit, off while hidden.
+  void StartAutoHide();
+  void StopAutoHide();
   HWND GetFrameWindow() override { return m_hWnd; }
+  // A desktop bar docks at the edge nearest to (x, y), thickness across; its new length.
+  int DockAtThickness(int thickness, int x, int y) override;
   void ReadLook(BarLook& look) override;
   // Idle-time update of the controls' states.
   void OnIdleUpdate();
@@ -100,6 +108,30 @@ class CMainFrame : public CFrameWnd, public CBarHost {
   void OnContextMenu();
   LRESULT OnShellChanged();
 
+  // Hiding and showing (MainFrameHide.cpp).
+  void ToggleHide();
+  void OnHideBar(WPARAM always);
+  void OnShowBar();
+  void OnSleepTimer();
+  void SelectShowTab();
+  bool CreateHideWindow(hide::Kind kind);
+  void DestroyHideWindow();
+  HICON GetAppIcon() const;
+  // Whether a hot key or a touch spot can bring a hidden bar back without the tray icon.
+  bool CanBeCalledBack() const;
+  bool HasShowHotKey() const;
+
+  // Hot keys (MainFrameHotKeys.cpp).
+  void RegisterHotKeys(bool on);
+  void ShowHotKeyFailure();
+  void OnHotKey(WPARAM id, LPARAM lParam);
+  void ShowTabListMenu();
+  // Registers or unregisters the desktop bar after the style word changed.
+  void UpdateDesktopBar();
+  void SetHookWord(WORD word);
+  void OnHookTouch(LPARAM spot);
+  void OnTouchTimer();
+
   void StartHoldToMove();
   void FollowHoldToMove();
   void EndHoldToMove(bool cancel);
@@ -118,9 +150,7 @@ class CMainFrame : public CFrameWnd, public CBarHost {
   mutable HIMAGELIST m_largeImages = nullptr;
   mutable HIMAGELIST m_smallImages = nullptr;
   std::unique_ptr<CShellInfoReader> m_shellReader;
-  bool m_appBarRegistered = false;
-  UINT m_appBarEdge = ABE_TOP;
-  int m_appBarThickness = 0;
+  CAppBar m_appBar{WM_APPBAR_CALLBACK};
   UINT_PTR m_touchTimer = 0;
   WORD m_hideHookWord = 0;
   WORD m_showHookWord = 0;
@@ -129,6 +159,8 @@ class CMainFrame : public CFrameWnd, public CBarHost {
   HideState m_hideState = kShown;
   RECT m_shownRect{};
   RECT m_touchRect{};
+  std::unique_ptr<CHideWnd> m_hideWnd;
+  std::unique_ptr<CHotKeyTable> m_hotKeys;
   std::optional<HoldDrag> m_holdDrag;
   bool m_capture = false;
   int m_tabHightAdj = 0;

@@ -35,7 +35,13 @@ bool CMainFrame::OptionDialog(int page) {
   if (CRecentStrip* recent = m_viewObject->GetTabStrip().GetRecentStrip()) recent->Save();
   std::vector<char> snapshot = g_barOptions.BuildExchangeBlock();
   DWORD style = m_style;
-  if (!m_viewObject->GetLauncher().OptionDialog(m_hWnd, &style, snapshot, page)) return false;
+  // The dialog's hot-key controls must be able to take the bar's own keys.
+  RegisterHotKeys(false);
+  bool ok = m_viewObject->GetLauncher().OptionDialog(m_hWnd, &style, snapshot, page);
+  if (!ok) {
+    RegisterHotKeys(true);
+    return false;
+  }
 
   // Values equal to what the cache holds do not count as changed, so the
   // view redoes only what really changed.
@@ -44,7 +50,16 @@ bool CMainFrame::OptionDialog(int page) {
   m_style = style;
   g_barOptions.SetInt("Style", static_cast<int>(m_style));
   ReadOptionCopies();
+  UpdateDesktopBar();
+  if ((oldStyle ^ m_style) & style::kAutoHide) {
+    if (m_style & style::kAutoHide) {
+      StartAutoHide();
+    } else {
+      StopAutoHide();
+    }
+  }
   if (m_view) ::SendMessageA(m_view, WM_VIEW_OPTIONS_CHANGED, oldStyle, 0);
+  RegisterHotKeys(true);
   g_barOptions.Flush();
   return true;
 }

@@ -8,6 +8,9 @@
 #define IDR_MAINMENU 128
 #define IDR_ACCELERATORS 178
 
+// Icons
+#define IDI_KESTREL 128
+
 // Popups of IDR_MAINMENU, by position
 #define MENU_POS_FILE 0
 #define MENU_POS_RBTN 1
