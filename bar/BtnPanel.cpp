@@ -56,13 +56,6 @@ HIMAGELIST CBtnPanel::GetImageList() const {
 
 LRESULT CBtnPanel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE:
-      return OnCreate();
-    case WM_ERASEBKGND:
-      return OnEraseBkgnd(reinterpret_cast<HDC>(wParam));
-    case WM_PAINT:
-      OnPaint();
-      return 0;
     case WM_PRINTCLIENT: {
       // Animations and snapshots ask for the picture in their own DC.
       HDC dc = reinterpret_cast<HDC>(wParam);
@@ -72,15 +65,6 @@ LRESULT CBtnPanel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       PaintCells(dc, client);
       return 0;
     }
-    case WM_MOUSEMOVE:
-      OnMouseMove(PointFromLParam(lParam));
-      return 0;
-    case WM_LBUTTONDOWN:
-      OnLButtonDown(PointFromLParam(lParam));
-      return 0;
-    case WM_LBUTTONUP:
-      OnLButtonUp(PointFromLParam(lParam));
-      return 0;
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
       OnOtherButtonDown(PointFromLParam(lParam));
@@ -96,8 +80,6 @@ LRESULT CBtnPanel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_EXITMENULOOP:
       EndHover();
       return 0;
-    case WM_CONTEXTMENU:
-      return OnContextMenu(wParam, lParam);
     case WM_DROPFILES:
       OnDropFiles(reinterpret_cast<HDROP>(wParam));
       return 0;
@@ -113,7 +95,7 @@ LRESULT CBtnPanel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return CWnd::WindowProc(message, wParam, lParam);
 }
 
-int CBtnPanel::OnCreate() {
+int CBtnPanel::OnCreate(const CREATESTRUCTA&) {
   HookFrameWindow(m_host ? m_host->GetFrameWindow() : nullptr);
   return 0;
 }
@@ -486,12 +468,9 @@ BOOL CBtnPanel::OnEraseBkgnd(HDC dc) {
   return TRUE;
 }
 
-void CBtnPanel::OnPaint() {
-  PAINTSTRUCT ps;
-  HDC dc = ::BeginPaint(m_hWnd, &ps);
+void CBtnPanel::OnPaint(CPaintDC& dc) {
   if (!dc) return;
-  PaintCells(dc, ps.rcPaint);
-  ::EndPaint(m_hWnd, &ps);
+  PaintCells(dc, dc.PaintRect());
 }
 
 void CBtnPanel::PaintCells(HDC dc, const RECT& area) {
@@ -545,7 +524,7 @@ LRESULT CBtnPanel::Notify(UINT code, NMHDR& header) {
                         reinterpret_cast<LPARAM>(&header));
 }
 
-void CBtnPanel::OnMouseMove(POINT point) {
+void CBtnPanel::OnMouseMove(UINT, POINT point) {
   if (m_tracking) {
     if (::GetCapture() != m_hWnd) {
       OnCaptureChanged(nullptr);
@@ -582,7 +561,7 @@ void CBtnPanel::OnMouseMove(POINT point) {
   }
 }
 
-void CBtnPanel::OnLButtonDown(POINT point) {
+void CBtnPanel::OnLButtonDown(UINT, POINT point) {
   const int index = ClickableCell(point);
   if (index < 0) {
     StartBarMove();
@@ -598,7 +577,7 @@ void CBtnPanel::OnLButtonDown(POINT point) {
   ::SetCapture(m_hWnd);
 }
 
-void CBtnPanel::OnLButtonUp(POINT point) {
+void CBtnPanel::OnLButtonUp(UINT, POINT point) {
   m_pressed = false;
   if (m_tracking) {
     m_tracking = false;
@@ -667,9 +646,9 @@ void CBtnPanel::EndHover() {
   }
 }
 
-LRESULT CBtnPanel::OnContextMenu(WPARAM wParam, LPARAM lParam) {
-  if (g_barOptions.GetInt("Protects", 0) == 1) return Default(WM_CONTEXTMENU, wParam, lParam);
-  POINT point = PointFromLParam(lParam);
+void CBtnPanel::OnContextMenu(HWND window, POINT point) {
+  if (g_barOptions.GetInt("Protects", 0) == 1) return CWnd::OnContextMenu(window, point);
+  const POINT given = point;
   if (point.x == -1 && point.y == -1) ::GetCursorPos(&point);  // the menu key
   ::ScreenToClient(m_hWnd, &point);
   const int index = HitTest(point);
@@ -677,8 +656,8 @@ LRESULT CBtnPanel::OnContextMenu(WPARAM wParam, LPARAM lParam) {
   NMBTNPANEL record{};
   record.index = index;
   record.item = GetItem(index);
-  if (Notify(btnpanel::kContextMenu, record.hdr) != 0) return 0;
-  return Default(WM_CONTEXTMENU, wParam, lParam);
+  if (Notify(btnpanel::kContextMenu, record.hdr) != 0) return;
+  CWnd::OnContextMenu(window, given);
 }
 
 void CBtnPanel::OnDropFiles(HDROP drop) {

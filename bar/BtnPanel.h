@@ -150,22 +150,22 @@ class CBtnPanel : public CWnd {
   CShellInfoReader* ShellInfoReader() const;
 
  private:
-  int OnCreate();
+  int OnCreate(const CREATESTRUCTA& cs) override;
   void OnDestroy() override;
   // After a press ends, hover follows the point of release (in client coordinates).
   void FollowPointerAfterRelease(POINT point);
   // Takes the panel's tool out of the view's tooltip.
   void RemoveToolTipTool();
   BOOL OnEraseBkgnd(HDC dc) override;
-  void OnPaint();
+  void OnPaint(CPaintDC& dc) override;
   void PaintCells(HDC dc, const RECT& area);
-  void OnMouseMove(POINT point);
-  void OnLButtonDown(POINT point);
-  void OnLButtonUp(POINT point);
+  void OnMouseMove(UINT flags, POINT point) override;
+  void OnLButtonDown(UINT flags, POINT point) override;
+  void OnLButtonUp(UINT flags, POINT point) override;
   void OnOtherButtonDown(POINT point);
   void OnCaptureChanged(HWND gaining);
   void EndHover();
-  LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
+  void OnContextMenu(HWND window, POINT point) override;
   void OnDropFiles(HDROP drop);
 
   // Places every cell at the layout's position with the scroll offset.
@@ -205,10 +205,10 @@ class CBtnPanel : public CWnd {
   std::unique_ptr<CSubclassWnd> m_frameHook;
   std::unique_ptr<CBtnDragTracker> m_dragTracker;  // kept after its mode until the next
   uint32_t m_nextSerial = 1;
-  int m_pendingCount = 0;        // items waiting for the shell reader
+  int m_pendingCount = 0;  // items waiting for the shell reader
   bool m_reportingProgress = false;
-  int m_progressTotal = 0;       // a progress bar to show with the first answers
-  size_t m_answerCursor = 0;     // answers come in cell order: search on from here
+  int m_progressTotal = 0;    // a progress bar to show with the first answers
+  size_t m_answerCursor = 0;  // answers come in cell order: search on from here
 };
 
 // Copies text into a fixed buffer of size bytes, cut at a character

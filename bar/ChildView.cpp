@@ -73,7 +73,7 @@ void CChildView::ApplyTabTextOptions(bool withShare) {
   m_strip->SetTextOptions(share, mode, g_barOptions.GetInt("TabTxtWidth", 6), true);
 }
 
-int CChildView::OnCreate() {
+int CChildView::OnCreate(const CREATESTRUCTA&) {
   DWORD style = GetStyleWord();
   int t = StripThickness();
   m_strip = std::make_unique<CTabStrip>(m_host);
@@ -123,10 +123,9 @@ void CChildView::OnDestroy() {
 void CChildView::UpdateToolTip() {
   bool wanted = (GetStyleWord() & style::kToolTips) != 0;
   if (wanted && !m_toolTip && LoadCommonControls()) {
-    m_toolTip =
-        ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd,
-                          nullptr, AfxGetInstanceHandle(), nullptr);
+    m_toolTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  m_hWnd, nullptr, AfxGetInstanceHandle(), nullptr);
     if (m_toolTip) {
       ::SendMessageA(m_toolTip, TTM_SETMAXTIPWIDTH, 0, 32767);
       ::SendMessageA(m_toolTip, TTM_ACTIVATE, TRUE, 0);
@@ -241,7 +240,7 @@ void CChildView::LayOut() {
   UpdateScrollRange();
 }
 
-void CChildView::OnSize(int, int) { LayOut(); }
+void CChildView::OnSize(UINT, int, int) { LayOut(); }
 
 void CChildView::UpdateScrollRange() {
   if (!m_current || !m_strip) return;
@@ -502,7 +501,8 @@ BOOL CChildView::PreTranslateMessage(MSG* msg) {
   return FALSE;
 }
 
-LRESULT CChildView::OnNotify(const NMHDR& header, LPARAM lParam) {
+LRESULT CChildView::OnNotify(const NMHDR& header) {
+  const LPARAM lParam = reinterpret_cast<LPARAM>(&header);
   if (m_toolTip && header.hwndFrom == m_toolTip && header.code == TTN_GETDISPINFOA) {
     auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
     info->szText[0] = '\0';
@@ -525,28 +525,20 @@ LRESULT CChildView::OnNotify(const NMHDR& header, LPARAM lParam) {
   return 0;
 }
 
-void CChildView::OnPaint() {
-  PAINTSTRUCT paint;
-  HDC dc = ::BeginPaint(m_hWnd, &paint);
+void CChildView::OnLButtonDown(UINT, POINT) {
+  // A press on the margin around the panel may move the whole bar.
+  if (m_host) m_host->BeginHoldToMove(m_hWnd);
+}
+
+void CChildView::OnPaint(CPaintDC& dc) {
   RECT client;
   GetClientRect(&client);
   BarLook look = BarLook::Current(m_host);
   PaintViewFrame(dc, client, look.style, StripThickness(), look.frmBorderX, look.frmBorderY);
-  ::EndPaint(m_hWnd, &paint);
 }
 
 LRESULT CChildView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE:
-      return OnCreate();
-    case WM_SIZE:
-      OnSize(LOWORD(lParam), HIWORD(lParam));
-      return 0;
-    case WM_PAINT:
-      OnPaint();
-      return 0;
-    case WM_NOTIFY:
-      return OnNotify(*reinterpret_cast<const NMHDR*>(lParam), lParam);
     case WM_HSCROLL:
     case WM_VSCROLL:
       if (m_strip && reinterpret_cast<HWND>(lParam) == m_strip->GetPanelScrollBar())
@@ -582,10 +574,6 @@ LRESULT CChildView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_TABLIST:
       return OnTabList(wParam, lParam);
-    case WM_LBUTTONDOWN:
-      // A press on the margin around the panel may move the whole bar.
-      if (m_host) m_host->BeginHoldToMove(m_hWnd);
-      return 0;
     default:
       break;
   }

@@ -123,11 +123,12 @@ class CChildView : public CWnd, public CLauncherHost {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  int OnCreate();
+  int OnCreate(const CREATESTRUCTA& cs) override;
   void OnDestroy() override;
-  void OnSize(int cx, int cy);
-  void OnPaint();
-  LRESULT OnNotify(const NMHDR& header, LPARAM lParam);
+  void OnSize(UINT type, int cx, int cy) override;
+  void OnPaint(CPaintDC& dc) override;
+  void OnLButtonDown(UINT flags, POINT point) override;
+  LRESULT OnNotify(const NMHDR& header) override;
   void OnPanelScroll(UINT code, int thumb);
   bool OnKeyDown(UINT key);
 
@@ -161,7 +162,7 @@ class CChildView : public CWnd, public CLauncherHost {
 
   std::unique_ptr<CTabStrip> m_strip;
   std::vector<std::unique_ptr<CBtnPanel>> m_panels;  // one slot per visible tab
-  CBarHost* m_host = nullptr;  // the frame, or none
+  CBarHost* m_host = nullptr;                        // the frame, or none
   CBtnPanel* m_current = nullptr;
   int m_currentIndex = -1;
   bool m_fitted = false;  // the fit guard

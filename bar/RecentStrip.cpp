@@ -201,7 +201,8 @@ void CRecentStrip::RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) {
   RelayToToolTip(m_tooltip, m_hWnd, message, wParam, lParam);
 }
 
-LRESULT CRecentStrip::OnNotify(const NMHDR& header, LPARAM lParam) {
+LRESULT CRecentStrip::OnNotify(const NMHDR& header) {
+  const LPARAM lParam = reinterpret_cast<LPARAM>(&header);
   if (!m_tooltip || header.hwndFrom != m_tooltip || header.code != TTN_GETDISPINFOA) return 0;
   auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
   info->lpszText = info->szText;
@@ -221,25 +222,8 @@ LRESULT CRecentStrip::OnNotify(const NMHDR& header, LPARAM lParam) {
 LRESULT CRecentStrip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) RelayToTooltip(message, wParam, lParam);
   switch (message) {
-    case WM_CREATE:
-      return OnCreate();
-    case WM_SIZE:
-      OnSize();
-      return 0;
-    case WM_PAINT:
-      OnPaint();
-      return 0;
-    case WM_MOUSEMOVE:
-      OnMouseMove(PointFromLParam(lParam));
-      return 0;
     case WM_MOUSELEAVE:
       OnMouseLeave();
-      return 0;
-    case WM_LBUTTONDOWN:
-      OnLButtonDown(PointFromLParam(lParam));
-      return 0;
-    case WM_LBUTTONUP:
-      OnLButtonUp(PointFromLParam(lParam));
       return 0;
     case WM_CAPTURECHANGED:
       if (m_pressed && reinterpret_cast<HWND>(lParam) != m_hWnd) {
@@ -248,14 +232,9 @@ LRESULT CRecentStrip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         ::InvalidateRect(m_hWnd, nullptr, TRUE);
       }
       return 0;
-    case WM_CONTEXTMENU:
-      return OnContextMenu(wParam, lParam);
     case WM_EXITMENULOOP:
       OnExitMenuLoop();
       return 0;
-    case WM_NOTIFY:
-      if (!lParam) break;  // a foreign message without its record
-      return OnNotify(*reinterpret_cast<const NMHDR*>(lParam), lParam);
     case WM_RECENT_PIN:
       if (!m_expanded && !m_list.Empty()) {
         m_pinned = true;
@@ -272,7 +251,7 @@ LRESULT CRecentStrip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return CWnd::WindowProc(message, wParam, lParam);
 }
 
-int CRecentStrip::OnCreate() {
+int CRecentStrip::OnCreate(const CREATESTRUCTA&) {
   CBarHost* host = m_owner.GetHost();
   if (HWND frame = host ? host->GetFrameWindow() : nullptr) {
     m_frameHook = std::make_unique<CMenuLoopHook>(m_hWnd);
@@ -289,7 +268,7 @@ void CRecentStrip::OnDestroy() {
   m_toolCount = 0;
 }
 
-void CRecentStrip::OnSize() {
+void CRecentStrip::OnSize(UINT, int, int) {
   RECT client;
   GetClientRect(&client);
   int length = IsHorizontal() ? client.right : client.bottom;
@@ -322,7 +301,7 @@ void CRecentStrip::SetHot(int index) {
   ::UpdateWindow(m_hWnd);
 }
 
-void CRecentStrip::OnMouseMove(POINT point) {
+void CRecentStrip::OnMouseMove(UINT, POINT point) {
   if (!m_expanded) {
     if (m_list.Empty()) return;
     Expand();
@@ -341,7 +320,7 @@ void CRecentStrip::OnMouseLeave() {
   if (!m_menuOpen && !m_pinned && m_expanded) Collapse();
 }
 
-void CRecentStrip::OnLButtonDown(POINT point) {
+void CRecentStrip::OnLButtonDown(UINT, POINT point) {
   if (!m_expanded) return;
   m_pressed = true;
   m_pressedIndex = m_list.HitTest(point);
@@ -351,7 +330,7 @@ void CRecentStrip::OnLButtonDown(POINT point) {
   ::UpdateWindow(m_hWnd);
 }
 
-void CRecentStrip::OnLButtonUp(POINT point) {
+void CRecentStrip::OnLButtonUp(UINT, POINT point) {
   if (!m_pressed) return;
   int pressed = m_pressedIndex;
   m_pressed = false;
@@ -368,21 +347,20 @@ void CRecentStrip::OnLButtonUp(POINT point) {
   if (::GetCursorPos(&cursor) && !::PtInRect(&window, cursor)) OnMouseLeave();
 }
 
-LRESULT CRecentStrip::OnContextMenu(WPARAM wParam, LPARAM lParam) {
-  if (g_barOptions.GetInt("Protects", 0) == 1) return Default(WM_CONTEXTMENU, wParam, lParam);
-  POINT point = PointFromLParam(lParam);
-  if (lParam == -1) ::GetCursorPos(&point);  // from the keyboard
+void CRecentStrip::OnContextMenu(HWND window, POINT point) {
+  if (g_barOptions.GetInt("Protects", 0) == 1) return CWnd::OnContextMenu(window, point);
+  const POINT given = point;
+  if (point.x == -1 && point.y == -1) ::GetCursorPos(&point);  // from the keyboard
   ::ScreenToClient(m_hWnd, &point);
   int hit = m_expanded ? m_list.HitTest(point) : -1;
   m_menuOpen = true;
   if (!NotifyView(tabstrip::kContextMenu, hit, tabstrip::kOnRecent)) {
     m_menuOpen = false;
-    return Default(WM_CONTEXTMENU, wParam, lParam);
+    return CWnd::OnContextMenu(window, given);
   }
   // The view's menu has closed by now; when the frame did not pass the end of its loop on,
   // the strip ends it here.
   if (m_menuOpen && ::IsWindow(m_hWnd)) OnExitMenuLoop();
-  return 0;
 }
 
 void CRecentStrip::OnExitMenuLoop() {
@@ -427,9 +405,8 @@ void CRecentStrip::PaintItem(HDC dc, const RecentItem& item, bool hot) const {
                   (r.top + r.bottom) / 2 - 8 + shift, ILD_TRANSPARENT);
 }
 
-void CRecentStrip::OnPaint() {
-  PAINTSTRUCT paint;
-  HDC dc = ::BeginPaint(m_hWnd, &paint);
+void CRecentStrip::OnPaint(CPaintDC& paint) {
+  HDC dc = paint;
   RECT client;
   GetClientRect(&client);
   bool horizontal = IsHorizontal();
@@ -452,5 +429,4 @@ void CRecentStrip::OnPaint() {
   Fill(dc, RECT{h.left, h.top, h.left + 1, h.bottom}, COLOR_BTNHIGHLIGHT);
   Fill(dc, RECT{h.left, h.bottom - 1, h.right, h.bottom}, COLOR_BTNSHADOW);
   Fill(dc, RECT{h.right - 1, h.top, h.right, h.bottom}, COLOR_BTNSHADOW);
-  ::EndPaint(m_hWnd, &paint);
 }

@@ -13,7 +13,6 @@
 class CTabStrip;
 class CSubclassWnd;
 
-
 // The recently used strip: a child of the tab strip that shows a 3-pixel handle at the end of
 // the tab area and, when the mouse touches it, slides out over the tabs with one small icon per
 // recently launched command. A click launches the command again; the view does the launching,
@@ -61,18 +60,18 @@ class CRecentStrip : public CWnd {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  int OnCreate();
+  int OnCreate(const CREATESTRUCTA& cs) override;
   void OnDestroy() override;
-  void OnSize();
-  void OnPaint();
-  void OnMouseMove(POINT point);
+  void OnSize(UINT type, int cx, int cy) override;
+  void OnPaint(CPaintDC& dc) override;
+  void OnMouseMove(UINT flags, POINT point) override;
   void OnMouseLeave();
-  void OnLButtonDown(POINT point);
-  void OnLButtonUp(POINT point);
-  LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
+  void OnLButtonDown(UINT flags, POINT point) override;
+  void OnLButtonUp(UINT flags, POINT point) override;
+  void OnContextMenu(HWND window, POINT point) override;
   void OnExitMenuLoop();
   void OnRefresh();
-  LRESULT OnNotify(const NMHDR& header, LPARAM lParam);
+  LRESULT OnNotify(const NMHDR& header) override;
 
   bool IsHorizontal() const;
   int Side() const;  // the strip's thickness: the side of each square item

@@ -87,7 +87,7 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
   return TRUE;
 }
 
-int CMainFrame::OnCreate() {
+int CMainFrame::OnCreate(const CREATESTRUCTA&) {
   LoadAccelTable(IDR_ACCELERATORS);
 
   // Opening the system image lists and asking the shell about every button
@@ -109,7 +109,7 @@ int CMainFrame::OnCreate() {
   if (!m_viewObject->Create(m_hWnd, ID_VIEW_PANE, WS_CHILD | WS_VISIBLE | WS_BORDER)) return -1;
   m_view = m_viewObject->GetSafeHwnd();
   m_pView = m_viewObject.get();
-  OnSize();  // the view may have fitted the frame while it was being made
+  LayOutView();  // the view may have fitted the frame while it was being made
 
   g_shellChangeNotify.Register(m_hWnd, WM_SHELL_CHANGED);
   m_hideState = kShown;
@@ -150,21 +150,11 @@ void CMainFrame::UpdateTextFont() {
 
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE:
-      return OnCreate();
-    case WM_DESTROY:
-      OnDestroy();
-      return 0;
     case WM_QUERYENDSESSION:
       return OnQueryEndSession();
     case WM_ENDSESSION:
       // The process may be ended after this without any WM_DESTROY.
       if (wParam) GetKestrelApp().EndSession();
-      return 0;
-    case WM_ERASEBKGND:
-      return OnEraseBkgnd(reinterpret_cast<HDC>(wParam));
-    case WM_SIZE:
-      OnSize();
       return 0;
     case WM_SETFOCUS:
       if (m_view) ::SetFocus(m_view);
@@ -174,21 +164,8 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETCURSOR:
       if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam))) return TRUE;
       break;
-    case WM_TIMER:
-      OnTimer(wParam);
-      return 0;
-    case WM_MOUSEMOVE:
-      FollowHoldToMove();
-      return 0;
-    case WM_LBUTTONUP:
-      if (m_holdDrag) EndHoldToMove(false);
-      return 0;
     case WM_CAPTURECHANGED:
       if (m_capture && reinterpret_cast<HWND>(lParam) != m_hWnd) EndHoldToMove(false);
-      return 0;
-    case WM_CONTEXTMENU:
-      if (IsProtected()) break;
-      OnContextMenu();
       return 0;
     case WM_SYSCOMMAND:
       // A locked bar cannot be closed from the system menu or with Alt+F4.
@@ -252,7 +229,7 @@ BOOL CMainFrame::OnEraseBkgnd(HDC dc) {
   return TRUE;
 }
 
-void CMainFrame::OnSize() {
+void CMainFrame::LayOutView() {
   RECT client;
   GetClientRect(&client);
   HWND view = m_viewObject ? m_viewObject->GetSafeHwnd() : nullptr;
@@ -380,7 +357,18 @@ void CMainFrame::EndHoldToMove(bool cancel) {
 
 bool CMainFrame::IsProtected() const { return g_barOptions.GetInt("Protects", 0) == 1; }
 
-void CMainFrame::OnContextMenu() {
+void CMainFrame::OnMouseMove(UINT, POINT) { FollowHoldToMove(); }
+
+void CMainFrame::OnLButtonUp(UINT, POINT) {
+  if (m_holdDrag) EndHoldToMove(false);
+}
+
+void CMainFrame::OnContextMenu(HWND window, POINT point) {
+  if (IsProtected()) return CWnd::OnContextMenu(window, point);
+  OpenFileMenu();
+}
+
+void CMainFrame::OpenFileMenu() {
   CMenu menu;
   if (!menu.LoadMenu(AfxGetResourceHandle(), IDR_MAINMENU)) return;
   HMENU file = menu.GetSubMenu(MENU_POS_FILE);

@@ -97,15 +97,19 @@ class CMainFrame : public CFrameWnd, public CBarHost {
     bool started = false;
   };
 
-  int OnCreate();
-  void OnDestroy();
+  int OnCreate(const CREATESTRUCTA& cs) override;
+  void OnDestroy() override;
   BOOL OnQueryEndSession();
   BOOL OnEraseBkgnd(HDC dc) override;
-  void OnSize();
+  void OnSize(UINT, int, int) override { LayOutView(); }
+  void LayOutView();
   LRESULT OnNcHitTest(LPARAM lParam);
   BOOL OnSetCursor(HWND window, UINT hitTest, UINT message);
   void OnTimer(UINT_PTR id) override;
-  void OnContextMenu();
+  void OnContextMenu(HWND window, POINT point) override;
+  void OnMouseMove(UINT flags, POINT point) override;
+  void OnLButtonUp(UINT flags, POINT point) override;
+  void OpenFileMenu();
   LRESULT OnShellChanged();
 
   // Hiding and showing (MainFrameHide.cpp).

@@ -1,11 +1,16 @@
-// Stands in for the settings library in the end-to-end tests of the dialogs the real library
-// does not have yet: exports two of its dialog calls by their plain names and answers them at
-// once, without a dialog, the way the real sheets hand their results back. The button call
+// Stands in for the settings library in the end-to-end tests that need a dialog's result without
+// the dialog: exports three of its calls by their plain names and answers them at once, the way
+// the real sheets hand their results back (the options sheet itself is tested with the real
+// library; the stand-in lets a scenario hand the bar an exact style word). The button call
 // appends " (edited)|4" to the command; the tab-order call asks its owner for the visible tabs
-// (WM_TABLIST) and returns them in reverse order.
+// (WM_TABLIST) and returns them in reverse order; the options call notes its page in
+// FakeOptionsPage.txt beside the program and returns the integer options listed in
+// FakeOptions.txt there ("Key=value" lines, "Style" for the style word).
 #include <windows.h>
 
+#include <cstdint>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -43,5 +48,50 @@ extern "C" __declspec(dllexport) BOOL WINAPI
   result += '\0';
   if (result.size() > kPlumageTabListSize) return FALSE;
   std::memcpy(order, result.data(), result.size());
+  return TRUE;
+}
+
+namespace {
+std::string ProgramFolder() {
+  char path[MAX_PATH] = "";
+  ::GetModuleFileNameA(nullptr, path, sizeof path);
+  std::string text = path;
+  return text.substr(0, text.find_last_of('\\') + 1);
+}
+
+void PutWord(std::string& block, uint32_t value) {
+  block.append(reinterpret_cast<const char*>(&value), 4);
+}
+}  // namespace
+
+extern "C" __declspec(dllexport) BOOL WINAPI
+    OptionDialog(HWND, DWORD* style, BYTE* snapshot, int page) {
+  std::ofstream(ProgramFolder() + "FakeOptionsPage.txt") << page;
+  std::ifstream wanted(ProgramFolder() + "FakeOptions.txt");
+  if (!wanted) return FALSE;
+  uint32_t capacity = 0;
+  std::memcpy(&capacity, snapshot, 4);
+  // A block of changed integer entries: name, kind 2 (integer), changed 1, value.
+  std::string block;
+  PutWord(block, capacity);
+  std::string line;
+  while (std::getline(wanted, line)) {
+    size_t equals = line.find('=');
+    if (equals == std::string::npos) continue;
+    std::string key = line.substr(0, equals);
+    uint32_t value = static_cast<uint32_t>(std::stoul(line.substr(equals + 1), nullptr, 0));
+    if (key == "Style") {
+      *style = value;
+      continue;
+    }
+    block += key;
+    block += '\0';
+    PutWord(block, 2);
+    PutWord(block, 1);
+    PutWord(block, value);
+  }
+  block += '\0';
+  if (block.size() > capacity) return FALSE;
+  std::memcpy(snapshot, block.data(), block.size());
   return TRUE;
 }

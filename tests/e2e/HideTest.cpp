@@ -43,6 +43,8 @@ class HideTest : public ::testing::Test {
   HWND Start(const std::string& lines, const char* winPos = "0:1:-1:-1:-1:-1:100:300:700:340") {
     EXPECT_TRUE(
         folder_.WriteIni("[Common]\r\nTrans=10\r\nWinPos=" + std::string(winPos) + "\r\n" + lines));
+    // A thin line or a touch spot loads the hook, as an installed bar has it beside itself.
+    EXPECT_TRUE(folder_.AddBinary("Talon.dll", "Talon.dll"));
     bar_ = folder_.Start();
     EXPECT_TRUE(bar_.Started());
     HWND frame = bar_.WaitForFrame();
