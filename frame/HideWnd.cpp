@@ -1,6 +1,7 @@
 #include "frame/HideWnd.h"
 
 #include "core/BarMessages.h"
+#include "frame/ScreenPoint.h"
 
 const char CHideWnd::kClassName[] = "KestrelHideWnd";
 
@@ -15,11 +16,6 @@ bool CtrlHeld(WPARAM keys) {
   return (keys & MK_CONTROL) || (::GetAsyncKeyState(VK_CONTROL) & 0x8000);
 }
 
-POINT PointerPosition() {
-  POINT p{};
-  ::GetCursorPos(&p);
-  return p;
-}
 }  // namespace
 
 CHideWnd::CHideWnd(hide::Kind kind, UINT showTime)

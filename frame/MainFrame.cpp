@@ -14,6 +14,7 @@
 #include "frame/HookListener.h"
 #include "frame/HideWnd.h"
 #include "frame/HotKeyTable.h"
+#include "frame/ScreenPoint.h"
 #include "frame/ShellChangeNotify.h"
 #include "frame/TrayIcon.h"
 #include "framework/CmdUI.h"
@@ -32,15 +33,6 @@ const UINT kHoldToMoveDelay = 500;
 const int kGrip = 5;  // thickness of the border that acts as a grip
 // Used when [Common] Font is still empty: the setup tool writes the same face.
 const char kDefaultFace[] = "ＭＳ Ｐゴシック";
-
-int ScreenWidth() { return ::GetSystemMetrics(SM_CXSCREEN); }
-int ScreenHeight() { return ::GetSystemMetrics(SM_CYSCREEN); }
-
-POINT PointerPosition() {
-  POINT p{};
-  ::GetCursorPos(&p);
-  return p;
-}
 
 bool LeftButtonDown() {
   int key = ::GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;

@@ -10,8 +10,9 @@
 #include "frame/HookListener.h"
 #include "frame/KestrelApp.h"
 #include "frame/MainFrame.h"
-#include "framework/WinApp.h"
+#include "frame/ScreenPoint.h"
 #include "frame/TrayIcon.h"
+#include "framework/WinApp.h"
 #include "kestrel_res.h"
 
 namespace {
@@ -19,15 +20,6 @@ const UINT_PTR kTimerSleep = 199;
 const UINT_PTR kTimerTouch = 200;
 const UINT kTouchCoolDown = 3000;
 const UINT kFirstTabCommand = 20000;
-
-int ScreenWidth() { return ::GetSystemMetrics(SM_CXSCREEN); }
-int ScreenHeight() { return ::GetSystemMetrics(SM_CYSCREEN); }
-
-POINT PointerPosition() {
-  POINT p{};
-  ::GetCursorPos(&p);
-  return p;
-}
 
 bool ButtonDown(int key) { return (::GetAsyncKeyState(key) & 0x8000) != 0; }
 

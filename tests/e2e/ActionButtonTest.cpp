@@ -11,6 +11,7 @@
 
 #include "BarWindows.h"
 #include "Input.h"
+#include "Menus.h"
 #include "ProgramFolder.h"
 #include "WindowFinder.h"
 
@@ -79,10 +80,9 @@ TEST_F(ActionButtonTest, ExitAfterLaunchWaitsUntilTheButtonMenuHasRunAndKeepsThe
   std::string menu = Action("menu.lnk", "/menu:Two");
   ASSERT_NE(StartAndClick(kSmallCells | kExitAfterLaunch, {menu}, {folder_.PathOf("Recorder.exe")}),
             nullptr);
-  ASSERT_TRUE(WaitUntil([&] { return OpenMenuOf(bar_.Id()) != nullptr; }, 10000));
-  ::Sleep(300);  // the menu takes keys once its loop runs
-  PressKey(VK_DOWN);
-  PressKey(VK_RETURN);
+  ASSERT_NE(WaitForMenu(bar_.Id(), 10000), nullptr);
+  ChooseFromMenu(bar_.Id(), VK_DOWN);
+  ChooseFromMenu(bar_.Id(), VK_RETURN);
   EXPECT_EQ(Starts(1), 1u);
   ASSERT_TRUE(bar_.WaitForExit());
   EXPECT_EQ(bar_.ExitCode(), 0u);

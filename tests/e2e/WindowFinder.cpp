@@ -220,9 +220,14 @@ MessageBoxInfo ReadShownMessageBox(HWND box, bool withIcon, DWORD timeoutMs) {
       },
       timeoutMs);
   MessageBoxInfo info = ReadMessageBox(box);
-  while (withIcon && info.icon == BoxIcon::kNone && ::GetTickCount() - start < timeoutMs) {
-    ::Sleep(20);
-    info = ReadMessageBox(box);
+  if (withIcon && info.icon == BoxIcon::kNone) {
+    DWORD spent = ::GetTickCount() - start;
+    WaitUntil(
+        [&] {
+          info = ReadMessageBox(box);
+          return info.icon != BoxIcon::kNone;
+        },
+        spent < timeoutMs ? timeoutMs - spent : 0);
   }
   return info;
 }
