@@ -120,3 +120,10 @@
 #define IDCV_TEXT 1023
 #define IDCV_HOME_PAGE 1666
 #define IDCV_MAIL 1665
+
+// The dialogs of the button sheet, the choosers, the tab lists and the colours
+#include "plumage_btnprop_res.h"
+#include "plumage_action_res.h"
+#include "plumage_choosers_res.h"
+#include "plumage_tabdlg_res.h"
+#include "plumage_color_res.h"

@@ -1,6 +1,5 @@
-// The six dialog calls Kestrel looks up by name. Each runs one modal dialog
-// owned by the caller's window and hands its result back through the
-// caller's buffers; any fault ends the call as a cancelled dialog.
+// The options call and the library's entry point; the other dialog calls
+// live beside their dialogs (Export*.cpp).
 #include <windows.h>
 
 #include <cstdint>
@@ -9,63 +8,10 @@
 
 #include "core/BarOptions.h"
 #include "core/PlumageLibrary.h"
-#include "settings/OptSheet.h"
 #include "framework/Module.h"
+#include "settings/ExportCall.h"
+#include "settings/OptSheet.h"
 #include "settings/PlumageApp.h"
-
-namespace {
-template <typename Call>
-BOOL Guarded(Call call) {
-  try {
-    return call();
-  } catch (...) {
-    return FALSE;
-  }
-}
-
-// Holds a library for the length of one call.
-class CLoadedLibrary {
- public:
-  explicit CLoadedLibrary(const char* name) : m_module(::LoadLibraryA(name)) {}
-  ~CLoadedLibrary() {
-    if (m_module) ::FreeLibrary(m_module);
-  }
-  CLoadedLibrary(const CLoadedLibrary&) = delete;
-  CLoadedLibrary& operator=(const CLoadedLibrary&) = delete;
-
- private:
-  HMODULE m_module;
-};
-
-// Clears the dialog's traces in the application object however the call ends.
-class CCallScope {
- public:
-  explicit CCallScope(CPlumageApp& app) : m_app(app) {}
-  ~CCallScope() {
-    m_app.m_pMainWnd = nullptr;
-    m_app.Context().options = nullptr;
-  }
-  CCallScope(const CCallScope&) = delete;
-  CCallScope& operator=(const CCallScope&) = delete;
-
- private:
-  CPlumageApp& m_app;
-};
-}  // namespace
-
-// The dialogs of these calls are not here yet: each answers as a cancelled dialog.
-extern "C" BOOL WINAPI DisplayBtnPropDialog(HWND, PlumageTabRecord*, WORD, PlumageBtnRecord*,
-                                            DWORD*, char*) {
-  return FALSE;
-}
-
-extern "C" BOOL WINAPI ChgTabOrderDialog(HWND, PlumageTabRecord*, char*) { return FALSE; }
-
-extern "C" BOOL WINAPI UpdTabShowHideDialog(HWND, PlumageTabRecord*, char*, char*) { return FALSE; }
-
-extern "C" BOOL WINAPI BarBkPropDialog(HWND, PlumageTabRecord*, DWORD*) { return FALSE; }
-
-extern "C" BOOL WINAPI ChangeButtonColor(HWND, PlumageTabRecord*, const DWORD*) { return FALSE; }
 
 extern "C" BOOL WINAPI OptionDialog(HWND owner, DWORD* style, BYTE* snapshot, int page) {
   return Guarded([&]() -> BOOL {
