@@ -116,46 +116,33 @@ void CChildView::OnDestroy() {
   m_currentIndex = -1;
   m_panels.clear();
   m_panelNumbers.clear();
-  if (m_toolTip) ::DestroyWindow(m_toolTip);
-  m_toolTip = nullptr;
+  m_toolTip.DestroyWindow();
 }
 
 void CChildView::UpdateToolTip() {
   bool wanted = (GetStyleWord() & style::kToolTips) != 0;
-  if (wanted && !m_toolTip && LoadCommonControls()) {
-    m_toolTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  m_hWnd, nullptr, AfxGetInstanceHandle(), nullptr);
-    if (m_toolTip) {
-      ::SendMessageA(m_toolTip, TTM_SETMAXTIPWIDTH, 0, 32767);
-      ::SendMessageA(m_toolTip, TTM_ACTIVATE, TRUE, 0);
+  if (wanted && !m_toolTip.GetSafeHwnd() && LoadCommonControls()) {
+    if (m_toolTip.Create(m_hWnd, TTS_ALWAYSTIP, WS_EX_TOPMOST)) {
+      m_toolTip.Activate(true);
       for (auto& panel : m_panels) {
         if (panel) AttachToolTip(*panel);
       }
     }
-  } else if (!wanted && m_toolTip) {
+  } else if (!wanted && m_toolTip.GetSafeHwnd()) {
     for (auto& panel : m_panels) {
       if (panel) panel->SetToolTip(nullptr);
     }
-    ::DestroyWindow(m_toolTip);
-    m_toolTip = nullptr;
+    m_toolTip.DestroyWindow();
   }
 }
 
 void CChildView::AttachToolTip(CBtnPanel& panel) {
-  if (!m_toolTip) return;
+  if (!m_toolTip.GetSafeHwnd()) return;
   // One tool covers the whole panel; its text is asked for when needed. A panel shown again
   // keeps the tool it has; the panel removes it when it goes.
-  TOOLINFOA tool{};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND;
-  tool.hwnd = m_hWnd;
-  tool.uId = reinterpret_cast<UINT_PTR>(panel.GetSafeHwnd());
-  if (!::SendMessageA(m_toolTip, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&tool))) {
-    tool.lpszText = LPSTR_TEXTCALLBACKA;
-    ::SendMessageA(m_toolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-  }
-  panel.SetToolTip(m_toolTip);
+  if (!m_toolTip.HasTool(m_hWnd, panel.GetSafeHwnd()))
+    m_toolTip.AddTool(m_hWnd, panel.GetSafeHwnd());
+  panel.SetToolTip(m_toolTip.GetSafeHwnd());
 }
 
 [[noreturn]] void CChildView::InternalError(int line) {
@@ -494,16 +481,17 @@ BOOL CChildView::PreTranslateMessage(MSG* msg) {
   const bool key = msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN;
   if (key && CancelModes()) return TRUE;
   // The button tooltip follows the mouse over the current panel.
-  if (m_toolTip && m_current && msg->hwnd == m_current->GetSafeHwnd() &&
+  if (m_toolTip.GetSafeHwnd() && m_current && msg->hwnd == m_current->GetSafeHwnd() &&
       msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST &&
       msg->message != WM_LBUTTONDBLCLK && msg->message != WM_RBUTTONDBLCLK)
-    ::SendMessageA(m_toolTip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg));
+    m_toolTip.RelayEvent(*msg);
   return FALSE;
 }
 
 LRESULT CChildView::OnNotify(const NMHDR& header) {
   const LPARAM lParam = reinterpret_cast<LPARAM>(&header);
-  if (m_toolTip && header.hwndFrom == m_toolTip && header.code == TTN_GETDISPINFOA) {
+  if (header.hwndFrom && header.hwndFrom == m_toolTip.GetSafeHwnd() &&
+      header.code == TTN_GETDISPINFOA) {
     auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
     info->szText[0] = '\0';
     info->lpszText = info->szText;

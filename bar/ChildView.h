@@ -11,6 +11,7 @@
 #include "bar/ViewEnabling.h"
 #include "core/LauncherHost.h"
 #include "framework/Menu.h"
+#include "framework/ToolTipCtrl.h"
 #include "framework/Wnd.h"
 
 class CBarHost;
@@ -57,7 +58,7 @@ class CChildView : public CWnd, public CLauncherHost {
   CTabStrip& GetTabStrip() const { return *m_strip; }
   CBtnPanel* GetCurrentPanel() const { return m_current; }
   int GetCurrentIndex() const { return m_currentIndex; }
-  HWND GetToolTip() const { return m_toolTip; }
+  HWND GetToolTip() const { return m_toolTip.GetSafeHwnd(); }
 
   // Scroll range of the current panel, after any size or layout change.
   void UpdateScrollRange();
@@ -166,7 +167,7 @@ class CChildView : public CWnd, public CLauncherHost {
   CBtnPanel* m_current = nullptr;
   int m_currentIndex = -1;
   bool m_fitted = false;  // the fit guard
-  HWND m_toolTip = nullptr;
+  CToolTipCtrl m_toolTip;
   UINT m_panelCounter = 0;
   // The number of the tab each created panel shows; numbers stay with their
   // tab, so panels are found again after the tab lists were replaced.

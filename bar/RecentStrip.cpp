@@ -141,12 +141,12 @@ void CRecentStrip::Expand() {
                       : RECT{slot.left, start, slot.right, farEnd};
   ::SetWindowPos(m_hWnd, HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOACTIVATE);
-  ActivateTooltip(true);
+  m_tooltip.Activate(true);
   ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 void CRecentStrip::Collapse() {
-  ActivateTooltip(false);
+  m_tooltip.Activate(false);
   m_expanded = false;
   m_hot = -1;
   if (!m_hWnd) return;
@@ -161,49 +161,28 @@ void CRecentStrip::Collapse() {
 void CRecentStrip::CreateTooltip() {
   // Made when the strip first opens, long after the bar is on screen: the common controls are
   // not asked for while the bar starts.
-  if (m_tooltip || !m_hWnd) return;
-  HINSTANCE instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(m_hWnd, GWLP_HINSTANCE));
-  m_tooltip = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd,
-                                nullptr, instance, nullptr);
+  if (m_tooltip.GetSafeHwnd() || !m_hWnd) return;
   // Without a tooltip the strip works all the same.
+  m_tooltip.Create(m_hWnd);
   m_toolCount = 0;
   UpdateTools();
 }
 
 void CRecentStrip::UpdateTools() {
-  if (!m_tooltip) return;
-  for (int id = 1; id <= m_toolCount; ++id) {
-    TOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V1_SIZE;
-    tool.hwnd = m_hWnd;
-    tool.uId = static_cast<UINT_PTR>(id);
-    ::SendMessageA(m_tooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-  }
+  if (!m_tooltip.GetSafeHwnd()) return;
+  for (int id = 1; id <= m_toolCount; ++id) m_tooltip.DelTool(m_hWnd, static_cast<UINT_PTR>(id));
   m_toolCount = 0;
   for (const RecentItem& item : m_list.Items()) {
-    TOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V1_SIZE;
-    tool.hwnd = m_hWnd;
-    tool.uId = static_cast<UINT_PTR>(m_toolCount + 1);
-    tool.rect = item.rect;
-    tool.lpszText = LPSTR_TEXTCALLBACKA;
-    if (!::SendMessageA(m_tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool))) break;
+    if (!m_tooltip.AddTool(m_hWnd, static_cast<UINT_PTR>(m_toolCount + 1), item.rect)) break;
     ++m_toolCount;
   }
 }
 
-void CRecentStrip::ActivateTooltip(bool active) {
-  if (m_tooltip) ::SendMessageA(m_tooltip, TTM_ACTIVATE, active ? TRUE : FALSE, 0);
-}
-
-void CRecentStrip::RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) {
-  RelayToToolTip(m_tooltip, m_hWnd, message, wParam, lParam);
-}
-
 LRESULT CRecentStrip::OnNotify(const NMHDR& header) {
   const LPARAM lParam = reinterpret_cast<LPARAM>(&header);
-  if (!m_tooltip || header.hwndFrom != m_tooltip || header.code != TTN_GETDISPINFOA) return 0;
+  if (!m_tooltip.GetSafeHwnd() || header.hwndFrom != m_tooltip.GetSafeHwnd() ||
+      header.code != TTN_GETDISPINFOA)
+    return 0;
   auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
   info->lpszText = info->szText;
   info->szText[0] = '\0';
@@ -220,7 +199,8 @@ LRESULT CRecentStrip::OnNotify(const NMHDR& header) {
 // ---- messages ----
 
 LRESULT CRecentStrip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) RelayToTooltip(message, wParam, lParam);
+  if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST)
+    m_tooltip.RelayEvent(m_hWnd, message, wParam, lParam);
   switch (message) {
     case WM_MOUSELEAVE:
       OnMouseLeave();
@@ -263,8 +243,7 @@ int CRecentStrip::OnCreate(const CREATESTRUCTA&) {
 void CRecentStrip::OnDestroy() {
   Save();
   m_frameHook.reset();
-  if (m_tooltip) ::DestroyWindow(m_tooltip);
-  m_tooltip = nullptr;
+  m_tooltip.DestroyWindow();
   m_toolCount = 0;
 }
 
@@ -274,7 +253,7 @@ void CRecentStrip::OnSize(UINT, int, int) {
   int length = IsHorizontal() ? client.right : client.bottom;
   if (length <= kHandle) {
     // Back to the handle, whoever moved it there (the tab strip places its children so).
-    ActivateTooltip(false);
+    m_tooltip.Activate(false);
     m_expanded = false;
     m_pinned = false;
     m_leaveRequested = false;

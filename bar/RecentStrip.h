@@ -8,6 +8,7 @@
 
 #include "bar/RecentList.h"
 #include "core/BarMessages.h"
+#include "framework/ToolTipCtrl.h"
 #include "framework/Wnd.h"
 
 class CTabStrip;
@@ -48,7 +49,7 @@ class CRecentStrip : public CWnd {
   bool IsMenuOpen() const { return m_menuOpen; }
   int GetHotIndex() const { return m_hot; }
   // The items' tooltip, made when the strip first opens (none before).
-  HWND GetTooltip() const { return m_tooltip; }
+  HWND GetTooltip() const { return m_tooltip.GetSafeHwnd(); }
   // The length the open strip takes along the tab strip (0 without items).
   int NeededLength() const { return m_list.NeededLength(); }
   // Where the open strip starts along the tab strip, or -1 when it has no room to open.
@@ -78,8 +79,6 @@ class CRecentStrip : public CWnd {
   void PlaceItems();
   void CreateTooltip();
   void UpdateTools();
-  void ActivateTooltip(bool active);
-  void RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam);
   void RequestLeave();
   void SetHot(int index);
   void ItemsChanged();
@@ -92,7 +91,7 @@ class CRecentStrip : public CWnd {
   std::string m_section = "RecentUsed";
   std::string m_keyFormat = "Btn%d";
   HIMAGELIST m_images = nullptr;  // borrowed
-  HWND m_tooltip = nullptr;       // owned by the window, destroyed with it
+  CToolTipCtrl m_tooltip;         // destroyed with the window
   int m_toolCount = 0;
   bool m_expanded = false;
   bool m_pinned = false;

@@ -376,13 +376,7 @@ void CChildView::DestroyPanel(std::unique_ptr<CBtnPanel> panel) {
     m_current = nullptr;
     m_currentIndex = -1;
   }
-  if (m_toolTip && panel->GetSafeHwnd()) {
-    TOOLINFOA tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = m_hWnd;
-    tool.uId = reinterpret_cast<UINT_PTR>(panel->GetSafeHwnd());
-    ::SendMessageA(m_toolTip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-  }
+  if (panel->GetSafeHwnd()) m_toolTip.DelTool(m_hWnd, panel->GetSafeHwnd());
   m_panelNumbers.erase(panel.get());
   panel.reset();
 }

@@ -41,16 +41,3 @@ BOOL DrawListImage(HIMAGELIST images, int index, HDC dc, int x, int y, UINT styl
   if (!library.draw && !LoadCommonControls()) return FALSE;
   return library.draw ? library.draw(images, index, dc, x, y, style) : FALSE;
 }
-
-void RelayToToolTip(HWND tooltip, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (!tooltip) return;
-  MSG msg{};
-  msg.hwnd = window;
-  msg.message = message;
-  msg.wParam = wParam;
-  msg.lParam = lParam;
-  msg.time = static_cast<DWORD>(::GetMessageTime());
-  const DWORD pos = ::GetMessagePos();
-  msg.pt = POINT{static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))};
-  ::SendMessageA(tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
-}

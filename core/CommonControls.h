@@ -14,6 +14,3 @@ bool LoadCommonControls();
 bool CommonControlsLoaded();
 // ImageList_Draw through the loaded library; FALSE when it is not there.
 BOOL DrawListImage(HIMAGELIST images, int index, HDC dc, int x, int y, UINT style);
-// Shows a tooltip the mouse message that window has just received (a window
-// that does not pass through the message loop's relaying). No tooltip: nothing.
-void RelayToToolTip(HWND tooltip, HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -40,6 +40,11 @@ BOOL CToolTipCtrl::AddTool(HWND window, UINT_PTR id, const RECT& rect, const cha
   return m_hWnd && ::SendMessageA(m_hWnd, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+bool CToolTipCtrl::HasTool(HWND owner, HWND window) const {
+  TOOLINFOA tool = Tool(owner, reinterpret_cast<UINT_PTR>(window), TTF_IDISHWND);
+  return m_hWnd && ::SendMessageA(m_hWnd, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 void CToolTipCtrl::DelTool(HWND owner, HWND window) {
   TOOLINFOA tool = Tool(owner, reinterpret_cast<UINT_PTR>(window), TTF_IDISHWND);
   if (m_hWnd) ::SendMessageA(m_hWnd, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));

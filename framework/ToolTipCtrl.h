@@ -22,6 +22,7 @@ class CToolTipCtrl {
   BOOL AddTool(HWND owner, HWND window, const char* text = LPSTR_TEXTCALLBACKA);
   // A tool covering rect of window, known by id.
   BOOL AddTool(HWND window, UINT_PTR id, const RECT& rect, const char* text = LPSTR_TEXTCALLBACKA);
+  bool HasTool(HWND owner, HWND window) const;
   void DelTool(HWND owner, HWND window);
   void DelTool(HWND window, UINT_PTR id);
   void SetToolRect(HWND window, UINT_PTR id, const RECT& rect);
