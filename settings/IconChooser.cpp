@@ -143,7 +143,7 @@ void CIconChooser::OnOK() {
   HWND edit = GetDlgItem(IDCI_FILE);
   if (::GetFocus() == edit) {
     // Enter in the file name: show that file's icons, the dialog stays.
-    m_file = WindowText(edit);
+    m_file = ExpandFileName(WindowText(edit));
     m_index = 0;
     Fill();
     return;

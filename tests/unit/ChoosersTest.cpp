@@ -2,6 +2,8 @@
 // built Plumage.dll; a thread timer plays the user's part step by step.
 #include <windows.h>
 #include <commctrl.h>
+#include <dlgs.h>
+#include <shlobj.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -169,56 +171,100 @@ TEST(IconChooser, PresetIsTakenOnlyWhenTheFileHasThatIcon) {
 TEST(IconChooser, FileWithoutIconsIsToldAndForgotten) {
   PlumageResources resources;
   ASSERT_TRUE(resources.Loaded());
-  TempProgramFolder folder("[IconLocation]\nFile1=" + std::string(3000, 'x') +
-                           "\nFile2=C:\\\x82\nFile3=C:\\kept.ico\n");
-  const std::string empty = folder.Folder() + "plain.txt";
-  std::ofstream(empty) << "no icons here";
-  std::string told;
-  LRESULT itemsAfter = -1;
+  struct Case {
+    const char* name;
+    const char* content;  // null: the file does not exist
+    UINT message;
+  } cases[] = {{"plain.txt", "no icons here", IDS_ICON_FILE_EMPTY},
+               {"missing.ico", nullptr, IDS_ICON_FILE_MISSING}};
+  for (const Case& c : cases) {
+    TempProgramFolder folder("[IconLocation]\nFile1=" + std::string(3000, 'x') +
+                             "\nFile2=C:\\\x82\nFile3=C:\\kept.ico\n");
+    const std::string typed = folder.Folder() + c.name;
+    if (c.content) std::ofstream(typed) << c.content;
+    std::string told;
+    LRESULT itemsAfter = -1;
+    HWND chooser = nullptr;
+    Script script({
+        [&] {
+          chooser = FindDialog(IDCI_ICONS);
+          if (!chooser) return false;
+          HWND edit = ::GetDlgItem(chooser, IDCI_FILE);
+          ::SetWindowTextA(edit, typed.c_str());
+          ::SetFocus(edit);
+          ::PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);  // Enter in the file name
+          return true;
+        },
+        [&] {
+          HWND box = FindDialog(0, chooser);
+          if (!box) return false;
+          told = MessageText(box);
+          ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+          return true;
+        },
+        [&] {
+          if (FindDialog(0, chooser)) return false;
+          itemsAfter = ::SendDlgItemMessageA(chooser, IDCI_ICONS, LB_GETCOUNT, 0, 0);
+          ::PostMessageA(chooser, WM_COMMAND, IDCANCEL, 0);
+          return true;
+        },
+    });
+    std::string file;
+    int index = 0;
+    EXPECT_FALSE(ChooseIcon(nullptr, g_settingsFile, file, index));
+    ASSERT_TRUE(script.Finished()) << c.name;
+    std::string expected = LoadResString(c.message);
+    expected.replace(expected.find("%1"), 2, typed);
+    EXPECT_EQ(told, expected);
+    EXPECT_EQ(itemsAfter, 0) << c.name;
+    // The system's icon file the chooser opened on is remembered first, the typed file is
+    // not, and of the stored names only whole ones stay. (Wine's profile reader hands the
+    // broken name back with the lone byte turned into a whole character; Windows gives the byte.)
+    std::vector<std::string> lines = g_settingsFile.ReadSection("IconLocation");
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), "File1=" + SystemFile("SHELL32.dll"));
+    EXPECT_EQ(lines.back(), "File" + std::to_string(lines.size()) + "=C:\\kept.ico");
+    for (const std::string& line : lines) {
+      EXPECT_EQ(line.find(c.name), std::string::npos);
+      EXPECT_TRUE(IsUsableFileName(line.substr(line.find('=') + 1))) << line;
+    }
+  }
+}
+
+TEST(IconChooser, RecentFileFromTheBrowseButtonsMenuIsChosen) {
+  PlumageResources resources;
+  ASSERT_TRUE(resources.Loaded());
+  char path[MAX_PATH];
+  const std::string self(path, ::GetModuleFileNameA(nullptr, path, sizeof path));
+  TempProgramFolder folder("[IconLocation]\nFile1=" + self + "\n");
   HWND chooser = nullptr;
   Script script({
       [&] {
         chooser = FindDialog(IDCI_ICONS);
         if (!chooser) return false;
-        HWND edit = ::GetDlgItem(chooser, IDCI_FILE);
-        ::SetWindowTextA(edit, empty.c_str());
-        ::SetFocus(edit);
-        ::PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);  // Enter in the file name
+        ::PostMessageA(::GetDlgItem(chooser, IDCI_BROWSE), WM_LBUTTONDOWN, MK_LBUTTON, 0);
         return true;
       },
       [&] {
-        HWND box = FindDialog(0, chooser);
-        if (!box) return false;
-        told = MessageText(box);
-        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+        HWND menu = ::FindWindowA("#32768", nullptr);
+        if (!menu || !::IsWindowVisible(menu)) return false;
+        // The opened SHELL32.dll comes first, the stored file second.
+        for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) ::PostMessageA(menu, WM_KEYDOWN, key, 0);
         return true;
       },
       [&] {
-        if (FindDialog(0, chooser)) return false;
-        itemsAfter = ::SendDlgItemMessageA(chooser, IDCI_ICONS, LB_GETCOUNT, 0, 0);
-        ::PostMessageA(chooser, WM_COMMAND, IDCANCEL, 0);
+        if (Text(::GetDlgItem(chooser, IDCI_FILE)) != self) return false;
+        ::PostMessageA(chooser, WM_COMMAND, IDOK, 0);
         return true;
       },
   });
   std::string file;
-  int index = 0;
-  EXPECT_FALSE(ChooseIcon(nullptr, g_settingsFile, file, index));
+  int index = 5;
+  EXPECT_TRUE(ChooseIcon(nullptr, g_settingsFile, file, index));
   ASSERT_TRUE(script.Finished());
-  std::string expected = LoadResString(IDS_ICON_FILE_EMPTY);
-  expected.replace(expected.find("%1"), 2, empty);
-  EXPECT_EQ(told, expected);
-  EXPECT_EQ(itemsAfter, 0);
-  // The system's icon file the chooser opened on is remembered first, the empty file is not,
-  // and of the stored names only whole ones stay. (Wine's profile reader hands the broken
-  // name back with the lone byte turned into a whole character; Windows gives the byte.)
-  std::vector<std::string> lines = g_settingsFile.ReadSection("IconLocation");
-  ASSERT_FALSE(lines.empty());
-  EXPECT_EQ(lines.front(), "File1=" + SystemFile("SHELL32.dll"));
-  EXPECT_EQ(lines.back(), "File" + std::to_string(lines.size()) + "=C:\\kept.ico");
-  for (const std::string& line : lines) {
-    EXPECT_EQ(line.find("plain.txt"), std::string::npos);
-    EXPECT_TRUE(IsUsableFileName(line.substr(line.find('=') + 1))) << line;
-  }
+  EXPECT_EQ(file, self);
+  EXPECT_EQ(index, 0);
+  EXPECT_EQ(g_settingsFile.ReadString("IconLocation", "File1", ""), self);
 }
 
 TEST(IconRecentFiles, KeepsFiveNewestFirstAndShowsThemShort) {
@@ -319,5 +365,42 @@ TEST(SysFolderChooser, ListsOnlyFoldersTheShellResolvesAndAnswersTheChoice) {
       if (resolved && CSysFolderChooser::IsOffered(number)) expected.push_back(number);
     }
     EXPECT_EQ(listed, expected);
+  }
+}
+
+TEST(Choosers, FileAndFolderDialogsAnswerTheChoiceAndCancelChangesNothing) {
+  char path[MAX_PATH];
+  const std::string self(path, ::GetModuleFileNameA(nullptr, path, sizeof path));
+  char windows[MAX_PATH] = "";
+  ::GetWindowsDirectoryA(windows, sizeof windows);
+  for (bool ok : {true, false}) {
+    // The system's file name field: a combo box in the current dialog, an edit in older ones.
+    Script fileScript({[&] {
+      HWND dialog = FindDialog(0);
+      HWND name = dialog ? ::GetDlgItem(dialog, cmb13) : nullptr;
+      if (dialog && !name) name = ::GetDlgItem(dialog, edt1);
+      if (!name) return false;
+      ::SetWindowTextA(name, self.c_str());
+      ::PostMessageA(dialog, WM_COMMAND, ok ? IDOK : IDCANCEL, 0);
+      return true;
+    }});
+    std::string file = "before";
+    FileChoice choice;
+    choice.filter = "プログラム|*.exe|全てのファイル|*.*||";
+    EXPECT_EQ(ChooseFile(nullptr, choice, file), ok);
+    ASSERT_TRUE(fileScript.Finished());
+    EXPECT_EQ(lstrcmpiA(file.c_str(), ok ? self.c_str() : "before"), 0) << file;
+
+    Script folderScript({[&] {
+      HWND dialog = FindDialog(0);
+      if (!dialog) return false;
+      ::SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(windows));
+      ::PostMessageA(dialog, WM_COMMAND, ok ? IDOK : IDCANCEL, 0);
+      return true;
+    }});
+    std::string chosen = "before";
+    EXPECT_EQ(ChooseFolder(nullptr, nullptr, chosen), ok);
+    ASSERT_TRUE(folderScript.Finished());
+    EXPECT_EQ(lstrcmpiA(chosen.c_str(), ok ? windows : "before"), 0) << chosen;
   }
 }
