@@ -53,7 +53,8 @@ int CIconChooser::CountIcons(const std::string& file) {
   if (!IsUsableFileName(file)) return 0;
   auto count = reinterpret_cast<UINT_PTR>(
       ::ExtractIconA(AfxGetInstanceHandle(), file.c_str(), static_cast<UINT>(-1)));
-  // A file that is no icon source can answer with the failure value 1 of the other form.
+  // Asked for index -1 the system answers a count; anything beyond a resource table's reach
+  // is no count.
   return count > 0 && count < 0x10000 ? static_cast<int>(count) : 0;
 }
 
@@ -74,10 +75,8 @@ BOOL CIconChooser::OnInitDialog() {
   ::SendMessageA(icons, LB_SETITEMHEIGHT, 0, ::GetSystemMetrics(SM_CYICON) + 12);
   ::SendDlgItemMessageA(m_hWnd, IDCI_FILE, EM_LIMITTEXT, MAX_PATH - 1, 0);
 
-  int index = m_index;
   Fill();
-  m_index = index;
-  ::SendMessageA(icons, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  ::SendMessageA(icons, LB_SETCURSEL, static_cast<WPARAM>(m_index), 0);
 
   // Without its picture (not in this build) the button keeps its text.
   m_browseBitmap =
