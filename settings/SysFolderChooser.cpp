@@ -4,6 +4,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <string>
 
 #include "core/SystemFolder.h"
@@ -91,7 +92,8 @@ BOOL CSysFolderChooser::OnInitDialog() {
 void CSysFolderChooser::AddColumns(HWND list) {
   // Column titles have no string resources of their own.
   const int name = 18 * TextWidth(list, "Z") + 16;
-  const int number = TextWidth(list, "999") + 16;
+  // Wide enough for three digits, and for its title, which the digits alone would cut.
+  const int number = std::max(TextWidth(list, "999"), TextWidth(list, "番号")) + 16;
   RECT client{};
   ::GetClientRect(list, &client);
   int path = client.right - name - number - 32;
