@@ -14,7 +14,8 @@ bool ChooseIcon(HWND parent, const CSettingsFile& settings, std::string& file, i
 // The system-folder chooser: the chosen folder number, or -1 when cancelled.
 int ChooseSystemFolder(HWND parent);
 
-// The shell's folder browser titled title; folder holds the choice after OK.
+// The shell's folder browser titled title (null: the library's own title); folder
+// holds the choice after OK.
 bool ChooseFolder(HWND parent, const char* title, std::string& folder);
 
 // The file-open dialog. filter is in the "name|pattern|...||" form; path
