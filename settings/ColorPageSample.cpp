@@ -108,38 +108,38 @@ void CColorPageSample::PaintButton(HDC dc, const RECT& r) const {
 }
 
 void CColorPageSample::PaintBar(HDC dc, const RECT& r) {
-  HBRUSH dcBrush = static_cast<HBRUSH>(::GetStockObject(DC_BRUSH));
   // The page around the miniature.
   ::FillRect(dc, &r, ::GetSysColorBrush(COLOR_BTNFACE));
-  const int height = r.bottom - r.top;
-  // The panel: a raised button-face square with the icon.
-  RECT panel{r.left + 4, r.top + 2, r.left + 4 + height - 4, r.bottom - 2};
-  ::DrawEdge(dc, &panel, EDGE_RAISED, BF_RECT | BF_MIDDLE);
-  const int iconSize = std::min(32, static_cast<int>(panel.bottom - panel.top) - 6);
-  if (m_icon && iconSize > 0)
-    ::DrawIconEx(dc, (panel.left + panel.right - iconSize) / 2,
-                 (panel.top + panel.bottom - iconSize) / 2, m_icon, iconSize, iconSize, 0, nullptr,
-                 DI_NORMAL);
-  // The tab beside it, in the colours being chosen, drawn as the bar draws its tabs.
   CSelectObject font(dc, m_tabFont ? static_cast<HGDIOBJ>(m_tabFont.GetSafeHandle())
                                    : ::GetStockObject(DEFAULT_GUI_FONT));
   const char* name = AppName();
   const int nameLength = static_cast<int>(std::char_traits<char>::length(name));
   SIZE extent{};
   ::GetTextExtentPoint32A(dc, name, nameLength, &extent);
-  const int tabHeight = std::min(height - 4, static_cast<int>(extent.cy) + 6);
-  RECT tab{panel.right + 4, (r.top + r.bottom - tabHeight) / 2, 0, 0};
-  tab.right = std::min(static_cast<int>(r.right) - 4,
+  // As the bar lies: a raised button-face panel with the icon, the tab strip below it.
+  const int height = r.bottom - r.top;
+  const int tabHeight = std::min(height / 2, static_cast<int>(extent.cy) + 4);
+  RECT panel{r.left + 4, r.top + 2, 0, r.bottom - tabHeight};
+  panel.right = std::min(static_cast<int>(r.right) - 4,
+                         static_cast<int>(panel.left + 4 * (panel.bottom - panel.top)));
+  ::DrawEdge(dc, &panel, EDGE_RAISED, BF_RECT | BF_MIDDLE);
+  const int iconSize = std::min(32, static_cast<int>(panel.bottom - panel.top) - 4);
+  if (m_icon && iconSize > 0)
+    ::DrawIconEx(dc, panel.left + 3, (panel.top + panel.bottom - iconSize) / 2, m_icon, iconSize,
+                 iconSize, 0, nullptr, DI_NORMAL);
+  // The tab in the colours being chosen, drawn as the bar draws its tabs.
+  RECT tab{panel.left + 2, panel.bottom, 0, panel.bottom + tabHeight};
+  tab.right = std::min(static_cast<int>(panel.right),
                        static_cast<int>(tab.left + extent.cx + tablayout::kTabPadding));
-  tab.bottom = tab.top + tabHeight;
-  if (tab.right <= tab.left) return;
+  if (tab.right <= tab.left || tab.bottom <= tab.top) return;
+  const COLORREF fill = GetShownColor(false);
   const tablayout::Quad quad = tablayout::TabPolygon(tab, tablayout::kHorizontal);
   CRgn region(::CreatePolygonRgn(quad.points, 4, WINDING));
   if (region) {
-    PaintTabFace(dc, region.GetSafeHandle(), quad, tablayout::kHorizontal, GetShownColor(false));
+    PaintTabFace(dc, region.GetSafeHandle(), quad, tablayout::kHorizontal, fill);
   } else {
-    ::SetDCBrushColor(dc, GetShownColor(false));
-    ::FillRect(dc, &tab, dcBrush);
+    ::SetDCBrushColor(dc, fill);
+    ::FillRect(dc, &tab, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
   }
   RECT box{tab.left + 2, tab.top, tab.right - 2, tab.bottom};
   const int oldMode = ::SetBkMode(dc, TRANSPARENT);
