@@ -90,6 +90,8 @@ TEST_F(ColorSheetTest, StandardColourOnTheBackgroundPageStoresTheButtonFace) {
   ASSERT_NE(Start("255", "16777224"), nullptr);  // red, system colour 8
   ASSERT_NE(Open(), nullptr);
   EXPECT_EQ(TextOf(Page()), Cp932(L"背景の色"));
+  // The whole bar waits for the sheet, not only the view it was opened for.
+  EXPECT_FALSE(::IsWindowEnabled(frame_));
   EXPECT_TRUE(WaitForDescription(L"赤:255 緑:0 青:0")) << Description();
   ClickControl(1648);
   EXPECT_TRUE(WaitForDescription(L"ボタンの表面")) << Description();
