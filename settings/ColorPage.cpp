@@ -2,8 +2,6 @@
 
 #include <commdlg.h>
 
-#include <iterator>
-
 #include "settings/ColorSheet.h"
 #include "plumage_res.h"
 
@@ -69,14 +67,12 @@ BOOL CColorBasePage::OnCommand(UINT id, UINT code, HWND control) {
 }
 
 LRESULT CColorBasePage::OnNotify(const NMHDR& header) {
-  if (header.code == kColorGridClicked && (header.hwndFrom == m_systemGrid.GetSafeHwnd() ||
-                                           header.hwndFrom == m_generalGrid.GetSafeHwnd())) {
+  const bool system = header.hwndFrom == m_systemGrid.GetSafeHwnd();
+  if (header.code == kColorGridClicked &&
+      (system || header.hwndFrom == m_generalGrid.GetSafeHwnd())) {
     const int cell = reinterpret_cast<const ColorGridNotify&>(header).cell;
-    if (cell < 0 || cell >= static_cast<int>(header.hwndFrom == m_systemGrid.GetSafeHwnd()
-                                                 ? std::size(kSystemGridCells)
-                                                 : std::size(kGeneralGridColors)))
-      return 0;
-    if (header.hwndFrom == m_systemGrid.GetSafeHwnd())
+    if (cell < 0 || cell >= (system ? m_systemGrid : m_generalGrid).GetCellCount()) return 0;
+    if (system)
       TakeColor(SplitColor{1, static_cast<uint32_t>(kSystemGridCells[cell].index)});
     else
       TakeColor(SplitColor{0, kGeneralGridColors[cell] & 0xFFFFFF});

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <string>
 
@@ -51,10 +52,11 @@ class LibraryResources {
   HMODULE m_module;
 };
 
-// Runs step on the sheet once this thread shows it (from a timer inside its modal loop).
+// Runs step on the sheet from a timer inside its modal loop, once this thread shows it and
+// then on every tick until step answers that it is done.
 class SheetDriver {
  public:
-  explicit SheetDriver(std::function<void(HWND sheet)> step) : m_step(std::move(step)) {
+  explicit SheetDriver(std::function<bool(HWND sheet)> step) : m_step(std::move(step)) {
     s_driver = this;
     m_timer = ::SetTimer(nullptr, 0, 20, &Tick);
   }
@@ -74,13 +76,12 @@ class SheetDriver {
     ::GetClassNameA(window, name, sizeof name);
     if (s_driver && !s_driver->m_done && lstrcmpA(name, "#32770") == 0 &&
         ::IsWindowVisible(window) && ::SendMessageA(window, PSM_GETCURRENTPAGEHWND, 0, 0)) {
-      s_driver->m_done = true;
-      s_driver->m_step(window);
+      s_driver->m_done = s_driver->m_step(window);
     }
     return TRUE;
   }
   static SheetDriver* s_driver;
-  std::function<void(HWND)> m_step;
+  std::function<bool(HWND)> m_step;
   UINT_PTR m_timer;
   bool m_done = false;
 };
@@ -138,6 +139,7 @@ TEST(ButtonColorChoice, StandardColourStoresDefaultAndBadValuesOpenWithASafeColo
         sample = ::GetPixel(dc, 4, r.bottom / 2);  // inside the edge, beside icon and text
         ::ReleaseDC(sampleButton, dc);
         ::PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+        return true;
       });
       ok = ChooseButtonColors(page, context, text, bk);
     }
@@ -149,5 +151,47 @@ TEST(ButtonColorChoice, StandardColourStoresDefaultAndBadValuesOpenWithASafeColo
     EXPECT_EQ(bk, c.bkOut) << c.what;
     EXPECT_EQ(text, c.text) << c.what << ": the text page was never opened";
   }
+  ::DestroyWindow(page);
+}
+
+TEST(ButtonColorChoice, TheSystemColourChooserStartsAtTheShownColourAndGivesRgb) {
+  LibraryResources library;
+  ASSERT_TRUE(library.Loaded());
+  HWND page = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                                nullptr);
+  DialogContext context;
+  uint32_t text = 0x2000000, bk = 0x1000000 | COLOR_INFOBK;
+  int stage = 0;
+  std::string described;
+  bool ok;
+  {
+    SheetDriver driver([&](HWND sheet) {
+      HWND current = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+      if (stage == 0) {
+        // Posted: the chooser runs its own modal loop inside the click.
+        ::PostMessageA(::GetDlgItem(current, 1642), BM_CLICK, 0, 0);
+        stage = 1;
+      } else if (stage == 1) {
+        HWND chooser = ::GetLastActivePopup(sheet);
+        if (chooser == sheet || !::IsWindowVisible(chooser)) return false;
+        ::PostMessageA(chooser, WM_COMMAND, IDOK, 0);
+        stage = 2;
+      } else if (::GetLastActivePopup(sheet) == sheet) {
+        described = TextOf(::GetDlgItem(current, 1609));
+        ::PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+        return true;
+      }
+      return false;
+    });
+    ok = ChooseButtonColors(page, context, text, bk);
+  }
+  const COLORREF infoBk = ::GetSysColor(COLOR_INFOBK);
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(bk, infoBk);
+  EXPECT_EQ(text, 0x2000000u);
+  char expected[64];
+  std::snprintf(expected, sizeof expected, Cp932(L"赤:%d 緑:%d 青:%d").c_str(), GetRValue(infoBk),
+                GetGValue(infoBk), GetBValue(infoBk));
+  EXPECT_EQ(described, expected);
   ::DestroyWindow(page);
 }
