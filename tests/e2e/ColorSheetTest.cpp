@@ -134,6 +134,11 @@ TEST_F(ColorSheetTest, OkWithTheSameColoursWritesNothingAndBadValuesShowTheStand
   EXPECT_TRUE(WaitForDescription(L"ボタンのテキスト")) << Description();
   Select(0);
   ASSERT_TRUE(Press(PSBTN_OK));
+  // The library is loaded afresh for the next call: its grids are made again.
+  ASSERT_NE(Open(), nullptr);
+  EXPECT_NE(::GetDlgItem(Page(), 1002), nullptr);
+  EXPECT_TRUE(WaitForDescription(L"ボタンの表面")) << Description();
+  ASSERT_TRUE(Press(PSBTN_CANCEL));
   ASSERT_TRUE(bar_.CloseFrame());
   // Not even marked as changed: the tab was not saved again.
   EXPECT_EQ(folder_.IniSection("Tab1"), before);
