@@ -33,10 +33,13 @@ void AfxSendIdleUpdate(HWND root) {
   g_updating = was;
 }
 
+HWND AfxGetSafeOwner(HWND parent) { return parent ? ::GetAncestor(parent, GA_ROOT) : nullptr; }
+
 INT_PTR CDialog::DoModal() {
   m_modal = true;
-  return ::DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_templateId), m_parent,
-                           &CDialog::StaticDialogProc, reinterpret_cast<LPARAM>(this));
+  return ::DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_templateId),
+                           AfxGetSafeOwner(m_parent), &CDialog::StaticDialogProc,
+                           reinterpret_cast<LPARAM>(this));
 }
 
 BOOL CDialog::Create(HWND parent) {

@@ -15,6 +15,11 @@ void AfxSendIdleUpdate(HWND root);
 // Posted to the top of a dialog's tree to run the idle update.
 const UINT WM_KICKIDLE = 0x036A;
 
+// The window a modal dialog or sheet disables while it runs: the top-level
+// window around parent, so that a dialog opened from a view or a page keeps
+// the user out of the whole frame or sheet, not only that child.
+HWND AfxGetSafeOwner(HWND parent);
+
 // A dialog from a template of this module's resources, modal or modeless.
 // The object is bound from WM_INITDIALOG's parameter. OK and Cancel reach
 // OnOK and OnCancel; a handled message's answer goes back through the

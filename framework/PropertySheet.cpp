@@ -70,7 +70,7 @@ INT_PTR CPropertySheet::DoModal() {
   PROPSHEETHEADERA header{};
   header.dwSize = sizeof header;
   header.dwFlags = PSH_DEFAULT | m_flags;
-  header.hwndParent = m_parent;
+  header.hwndParent = AfxGetSafeOwner(m_parent);
   header.hInstance = AfxGetResourceHandle();
   header.pszCaption = m_caption.c_str();
   header.nPages = static_cast<UINT>(handles.size());

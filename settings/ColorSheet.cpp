@@ -3,17 +3,9 @@
 #include "framework/WinApp.h"
 #include "plumage_res.h"
 
-namespace {
-// The sheet disables the window it is given while it runs: given a page or
-// the bar's view, that must be the whole dialog or frame around it, or the
-// user could open another dialog from there meanwhile.
-HWND OwnerOf(HWND window) { return window ? ::GetAncestor(window, GA_ROOT) : nullptr; }
-}  // namespace
-
 // Both variants open on the background page; nothing is applied before OK.
 CColorSheet::CColorSheet(const char* sampleText, HWND parentPage)
-    : CPropertySheet(LoadResString(IDS_COLOR_BUTTON_CAPTION).c_str(), OwnerOf(parentPage),
-                     PSH_NOAPPLYNOW),
+    : CPropertySheet(LoadResString(IDS_COLOR_BUTTON_CAPTION).c_str(), parentPage, PSH_NOAPPLYNOW),
       m_sampleText(sampleText ? sampleText : ""),
       m_defaultAllowed(TRUE),
       m_bar(false),
@@ -25,7 +17,7 @@ CColorSheet::CColorSheet(const char* sampleText, HWND parentPage)
 }
 
 CColorSheet::CColorSheet(HWND owner)
-    : CPropertySheet(LoadResString(IDS_COLOR_BAR_CAPTION).c_str(), OwnerOf(owner), PSH_NOAPPLYNOW),
+    : CPropertySheet(LoadResString(IDS_COLOR_BAR_CAPTION).c_str(), owner, PSH_NOAPPLYNOW),
       m_bar(true),
       m_textPage(*this),
       m_bkPage(*this) {
