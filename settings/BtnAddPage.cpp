@@ -8,6 +8,7 @@
 
 #include "core/BarMessages.h"
 #include "core/LauncherCommands.h"
+#include "core/MbString.h"
 #include "core/ShellLink.h"
 #include "framework/CmdUI.h"
 #include "framework/Dc.h"
@@ -38,6 +39,32 @@ std::string Trimmed(const std::string& text) {
   if (first == std::string::npos) return std::string();
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
+// The head of text that a one-line field can show, cut at a character. Some
+// systems' ellipsis drawing overruns its buffers on lines of thousands of bytes.
+std::string ForDisplay(const std::string& text) {
+  const size_t kShown = 255;
+  size_t end = 0;
+  while (end < text.size() && end + MbCharLength(text, end) <= kShown)
+    end += MbCharLength(text, end);
+  return text.substr(0, end);
+}
+
+// An item's text, read in the combo's own character set: some systems copy
+// the ANSI form of a long item through a fixed buffer.
+std::string ComboItemText(HWND combo, UINT index) {
+  LRESULT length = ::SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
+  if (length <= 0) return std::string();
+  std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+  length = ::SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&wide[0]));
+  if (length <= 0) return std::string();
+  int bytes = ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(length), nullptr, 0,
+                                    nullptr, nullptr);
+  std::string text(static_cast<size_t>(std::max(bytes, 0)), '\0');
+  if (bytes > 0)
+    ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(length), &text[0], bytes,
+                          nullptr, nullptr);
+  return text;
+}
 }  // namespace
 
 CBtnAddPage::CBtnAddPage(CBtnSheetHost& host) : CPropertyPage(IDD_BTN_ACTION), m_host(host) {}
@@ -58,7 +85,7 @@ std::string CBtnAddPage::NewShortcutPath(const std::string& folder, int checkId,
 BOOL CBtnAddPage::OnInitDialog() {
   const DialogContext& context = m_host.Context();
   ::SetDlgItemTextA(m_hWnd, IDCA_CURRENT_TAB,
-                    FormatResString(IDS_CURRENT_TAB, context.tabName.c_str()).c_str());
+                    FormatResString(IDS_CURRENT_TAB, ForDisplay(context.tabName).c_str()).c_str());
 
   // Item height and check square follow the page's font.
   HWND combo = GetDlgItem(IDCA_TAB_COMBO);
@@ -270,14 +297,7 @@ void CBtnAddPage::DrawTabItem(const DRAWITEMSTRUCT& item) const {
     ::DrawFrameControl(dc, &square, DFC_BUTTON, DFCS_BUTTONCHECK | (visible ? DFCS_CHECKED : 0));
   }
 
-  HWND combo = item.hwndItem;
-  LRESULT length = ::SendMessageA(combo, CB_GETLBTEXTLEN, item.itemID, 0);
-  std::string text = " ";
-  if (length > 0) {
-    std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-    ::SendMessageA(combo, CB_GETLBTEXT, item.itemID, reinterpret_cast<LPARAM>(buffer.data()));
-    text += buffer.data();
-  }
+  std::string text = " " + ForDisplay(ComboItemText(item.hwndItem, item.itemID));
   RECT textRect = rect;
   textRect.left = box.right;
   int oldMode = ::SetBkMode(dc, TRANSPARENT);
