@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/BarMessages.h"
@@ -31,9 +32,10 @@ class FakeSheetHost : public CBtnSheetHost {
   uint32_t& Flags() override { return flags; }
   const DialogContext& Context() const override { return context; }
   const std::string& ProgramFolder() const override { return programFolder; }
+  // An empty work folder stands for one that is not usable (the sheet tells the user).
   bool CheckWorkFolder(HWND, std::string& folder) override {
     folder = workFolder;
-    return true;
+    return !workFolder.empty();
   }
   bool IsShortcutPageFirst() const override { return shortcutFirst; }
   std::string GetShortcutField(int id) const override {
@@ -314,7 +316,7 @@ int DarkPixelsInCheckSquare(HWND page, const char* name) {
 TEST_F(BtnAddPageTest, OffersHiddenTabsUncheckedAndTakesOneActionAtATime) {
   PageRun run;
   run.m_owner.SetTabs({{"Tab", {}}}, {{"Hid", {}}});
-  run.m_host.flags = 0x4;
+  run.m_host.flags = 0x6;
   run.Open();
   EXPECT_TRUE(run.Checked(IDCA_DROP_OPENS));
   ASSERT_EQ(::SendMessageA(run.Item(IDCA_TAB_COMBO), CB_GETCOUNT, 0, 0), 2);
@@ -329,6 +331,10 @@ TEST_F(BtnAddPageTest, OffersHiddenTabsUncheckedAndTakesOneActionAtATime) {
   EXPECT_FALSE(::IsWindowEnabled(run.Item(IDCA_DROP_ADDS)));
   run.Click(IDCA_MENU);
   EXPECT_TRUE(::IsWindowEnabled(run.Item(IDCA_DROP_OPENS)));
+  // No action: a normal button, its command as it was.
+  EXPECT_TRUE(run.Leave());
+  EXPECT_EQ(run.m_host.flags, 0x4u);
+  EXPECT_EQ(run.m_host.command, "");
 }
 
 TEST_F(BtnAddPageTest, AnActionWithoutATabNameIsRefused) {
@@ -342,7 +348,12 @@ TEST_F(BtnAddPageTest, AnActionWithoutATabNameIsRefused) {
   char expected[512] = "";
   ::LoadStringA(m_library, 1241, expected, sizeof expected);
   EXPECT_EQ(closer.Texts(), std::vector<std::string>{expected});
-  EXPECT_TRUE(ShortcutsIn(run.m_host.workFolder).empty());
+  // A name but no usable work folder: the page stays too.
+  ::SetWindowTextA(run.Item(IDCA_TAB_COMBO), "Tab");
+  std::string workFolder = std::exchange(run.m_host.workFolder, "");
+  EXPECT_FALSE(run.Leave());
+  EXPECT_EQ(closer.Texts().size(), 1u);
+  EXPECT_TRUE(ShortcutsIn(workFolder).empty());
 }
 
 TEST_F(BtnAddPageTest, ANewActionShortcutGoesToTheWorkFolderAndBecomesTheCommand) {
