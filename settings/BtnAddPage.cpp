@@ -39,6 +39,7 @@ std::string Trimmed(const std::string& text) {
   if (first == std::string::npos) return std::string();
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
+
 // The head of text that a one-line field can show, cut at a character. Some
 // systems' ellipsis drawing overruns its buffers on lines of thousands of bytes.
 std::string ForDisplay(const std::string& text) {
@@ -90,11 +91,10 @@ BOOL CBtnAddPage::OnInitDialog() {
   // Item height and check square follow the page's font.
   HWND combo = GetDlgItem(IDCA_TAB_COMBO);
   {
-    HDC dc = ::GetDC(combo);
-    CSelectObject font(dc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
     TEXTMETRICA metrics{};
+    CClientDC dc(combo);
+    CSelectObject font(dc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
     ::GetTextMetricsA(dc, &metrics);
-    ::ReleaseDC(combo, dc);
     int height = metrics.tmHeight + metrics.tmExternalLeading;
     m_checkWidth = height + 6;
     ::SendMessageA(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height + 2);

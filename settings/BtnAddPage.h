@@ -22,10 +22,6 @@ class CBtnAddPage : public CPropertyPage {
   // page then reloads from the sheet's command.
   bool HasCreatedShortcut() const { return m_created; }
 
-  // The file name of a new action shortcut in folder for the action checked
-  // by checkId, made when the time was now; a later second when that name is taken.
-  static std::string NewShortcutPath(const std::string& folder, int checkId, std::time_t now);
-
  protected:
   BOOL OnInitDialog() override;
   BOOL OnSetActive() override;
@@ -45,6 +41,9 @@ class CBtnAddPage : public CPropertyPage {
   int CheckedAction() const;
   bool IsChecked(int id) const;
   bool WriteActionShortcut(int checkId, const std::string& parameter);
+  // The file name of a new action shortcut in folder for the action checked
+  // by checkId, made when the time was now; a later second when that name is taken.
+  static std::string NewShortcutPath(const std::string& folder, int checkId, std::time_t now);
 
   CBtnSheetHost& m_host;
   bool m_created = false;
