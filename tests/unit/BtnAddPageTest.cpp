@@ -160,24 +160,19 @@ std::vector<std::string> ShortcutsIn(const std::string& folder) {
   return found;
 }
 
-// The library's templates and strings for the length of a test.
-class BtnAddPageTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    m_library = ::LoadLibraryA(BuiltLibrary().c_str());
-    ASSERT_NE(m_library, nullptr);
-    m_oldInstance = AfxGetInstanceHandle();
-    m_oldResources = AfxGetResourceHandle();
-    AfxSetInstanceHandle(m_library);
-    AfxSetResourceHandle(m_library);
+// The library's templates and strings while it lives (the sheet's code is linked in).
+struct LibraryResources {
+  HMODULE library = ::LoadLibraryA(BuiltLibrary().c_str());
+  HINSTANCE oldInstance = AfxGetInstanceHandle(), oldResources = AfxGetResourceHandle();
+  LibraryResources() {
+    AfxSetInstanceHandle(library);
+    AfxSetResourceHandle(library);
   }
-  void TearDown() override {
-    AfxSetInstanceHandle(m_oldInstance);
-    AfxSetResourceHandle(m_oldResources);
-    if (m_library) ::FreeLibrary(m_library);
+  ~LibraryResources() {
+    AfxSetInstanceHandle(oldInstance);
+    AfxSetResourceHandle(oldResources);
+    if (library) ::FreeLibrary(library);
   }
-  HMODULE m_library = nullptr;
-  HINSTANCE m_oldInstance = nullptr, m_oldResources = nullptr;
 };
 
 // One sheet with the action page after a first page, as the button sheet has it.
@@ -203,6 +198,7 @@ class PageRun {
 
   // Opens the sheet (modeless) on the action page.
   void Open() {
+    ASSERT_NE(m_resources.library, nullptr);
     m_sheet.AddPage(&m_first);
     m_sheet.AddPage(&m_page);
     m_sheet.SetStartPage(1);
@@ -222,9 +218,9 @@ class PageRun {
     ::SendMessageA(Item(id), BM_CLICK, 0, 0);
     Pump();
   }
-  std::string ComboText() const {
-    char text[8192] = "";
-    ::GetWindowTextA(Item(IDCA_TAB_COMBO), text, sizeof text);
+  std::string Text(int id) const {
+    char text[256] = "";
+    ::GetWindowTextA(Item(id), text, sizeof text);
     return text;
   }
   void TellComboChanged(WORD code) {
@@ -250,6 +246,7 @@ class PageRun {
     return path;
   }
 
+  LibraryResources m_resources;
   TempProgramFolder m_folder;
   std::string m_setupTool;
   TabOwner m_owner;
@@ -259,7 +256,7 @@ class PageRun {
   CPropertySheet m_sheet{"Sheet", nullptr, PSH_MODELESS};
 };
 
-TEST_F(BtnAddPageTest, AMenuActionOpensCheckedAndLeavingUnchangedWritesNoShortcut) {
+TEST(BtnAddPage, AMenuActionOpensCheckedAndLeavingUnchangedWritesNoShortcut) {
   PageRun run;
   run.m_owner.SetTabs({{"Tab", {"/"}}}, {});
   run.m_host.command = run.ActionShortcut("/menu:Tab");
@@ -268,10 +265,8 @@ TEST_F(BtnAddPageTest, AMenuActionOpensCheckedAndLeavingUnchangedWritesNoShortcu
   run.Open();
   EXPECT_TRUE(run.Checked(IDCA_MENU));
   EXPECT_FALSE(run.Checked(IDCA_SWITCH) || run.Checked(IDCA_START));
-  EXPECT_EQ(run.ComboText(), "Tab");
-  char current[64] = "";
-  ::GetWindowTextA(run.Item(IDCA_CURRENT_TAB), current, sizeof current);
-  EXPECT_STREQ(current, "(現在:Tab)");
+  EXPECT_EQ(run.Text(IDCA_TAB_COMBO), "Tab");
+  EXPECT_EQ(run.Text(IDCA_CURRENT_TAB), "(現在:Tab)");
   EXPECT_TRUE(run.Leave());
   EXPECT_TRUE(ShortcutsIn(run.m_host.workFolder).empty());
   EXPECT_FALSE(run.m_page.HasCreatedShortcut());
@@ -280,40 +275,36 @@ TEST_F(BtnAddPageTest, AMenuActionOpensCheckedAndLeavingUnchangedWritesNoShortcu
   EXPECT_EQ(run.m_host.GetShortcutField(IDCS_ARGUMENTS), "/menu:Tab");
 }
 
-// The check square of a combo item drawn as the combo would draw it: its dark pixels.
+// Dark pixels in the check square of a combo item, drawn as the combo would draw it.
 int DarkPixelsInCheckSquare(HWND page, const char* name) {
   HWND combo = ::GetDlgItem(page, IDCA_TAB_COMBO);
-  LRESULT index = ::SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                 reinterpret_cast<LPARAM>(name));
-  HDC screen = ::GetDC(nullptr);
-  HDC dc = ::CreateCompatibleDC(screen);
-  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 200, 20);
-  ::ReleaseDC(nullptr, screen);
+  auto index = static_cast<UINT>(::SendMessageA(combo, CB_FINDSTRINGEXACT, UINT(-1), LPARAM(name)));
+  HDC dc = ::CreateCompatibleDC(nullptr);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), 200, 20, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = ::SelectObject(dc, bitmap);
   DRAWITEMSTRUCT item{ODT_COMBOBOX,
                       IDCA_TAB_COMBO,
-                      static_cast<UINT>(index),
+                      index,
                       ODA_DRAWENTIRE,
                       0,
                       combo,
                       dc,
                       RECT{0, 0, 200, 20},
-                      static_cast<ULONG_PTR>(::SendMessageA(combo, CB_GETITEMDATA, index, 0))};
+                      ULONG_PTR(::SendMessageA(combo, CB_GETITEMDATA, index, 0))};
   ::SendMessageA(page, WM_DRAWITEM, IDCA_TAB_COMBO, reinterpret_cast<LPARAM>(&item));
   int dark = 0;
-  for (int x = 0; x < 16; ++x) {
-    for (int y = 0; y < 20; ++y) {
-      COLORREF c = ::GetPixel(dc, x, y);
-      dark += GetRValue(c) + GetGValue(c) + GetBValue(c) < 200;
-    }
-  }
+  for (int x = 0; x < 16; ++x)
+    for (int y = 0; y < 20; ++y) dark += (::GetPixel(dc, x, y) & 0x808080) == 0;
   ::SelectObject(dc, old);
   ::DeleteObject(bitmap);
   ::DeleteDC(dc);
   return dark;
 }
 
-TEST_F(BtnAddPageTest, OffersHiddenTabsUncheckedAndTakesOneActionAtATime) {
+TEST(BtnAddPage, OffersHiddenTabsUncheckedAndTakesOneActionAtATime) {
   PageRun run;
   run.m_owner.SetTabs({{"Tab", {}}}, {{"Hid", {}}});
   run.m_host.flags = 0x6;
@@ -337,7 +328,7 @@ TEST_F(BtnAddPageTest, OffersHiddenTabsUncheckedAndTakesOneActionAtATime) {
   EXPECT_EQ(run.m_host.command, "");
 }
 
-TEST_F(BtnAddPageTest, AnActionWithoutATabNameIsRefused) {
+TEST(BtnAddPage, AnActionWithoutATabNameIsRefused) {
   PageRun run;
   run.m_owner.SetTabs({{"Tab", {}}}, {});
   run.Open();
@@ -346,7 +337,7 @@ TEST_F(BtnAddPageTest, AnActionWithoutATabNameIsRefused) {
   MessageBoxCloser closer;
   EXPECT_FALSE(run.Leave());
   char expected[512] = "";
-  ::LoadStringA(m_library, 1241, expected, sizeof expected);
+  ::LoadStringA(run.m_resources.library, 1241, expected, sizeof expected);
   EXPECT_EQ(closer.Texts(), std::vector<std::string>{expected});
   // A name but no usable work folder: the page stays too.
   ::SetWindowTextA(run.Item(IDCA_TAB_COMBO), "Tab");
@@ -356,7 +347,7 @@ TEST_F(BtnAddPageTest, AnActionWithoutATabNameIsRefused) {
   EXPECT_TRUE(ShortcutsIn(workFolder).empty());
 }
 
-TEST_F(BtnAddPageTest, ANewActionShortcutGoesToTheWorkFolderAndBecomesTheCommand) {
+TEST(BtnAddPage, ANewActionShortcutGoesToTheWorkFolderAndBecomesTheCommand) {
   for (bool shortcutFirst : {false, true}) {
     SCOPED_TRACE(shortcutFirst ? "shortcut page first" : "file page first");
     PageRun run;
@@ -387,7 +378,7 @@ TEST_F(BtnAddPageTest, ANewActionShortcutGoesToTheWorkFolderAndBecomesTheCommand
   }
 }
 
-TEST_F(BtnAddPageTest, TheStripShowsTheChosenTabsIconsAndNoneForSeparators) {
+TEST(BtnAddPage, TheStripShowsTheChosenTabsIconsAndNoneForSeparators) {
   PageRun run;
   const std::string folder = run.m_folder.Folder();
   run.m_owner.SetTabs({{"Full", {run.m_setupTool, "/", folder}}, {"Lines", {"/", "/"}}}, {});
@@ -403,9 +394,9 @@ TEST_F(BtnAddPageTest, TheStripShowsTheChosenTabsIconsAndNoneForSeparators) {
   EXPECT_EQ(run.StripCount(), 2);
 }
 
-std::vector<std::string>* g_shellMessages = nullptr;
+int g_shellMessages = 0;
 
-TEST_F(BtnAddPageTest, BadTabListsGiveAnEmptyOrSafeCombo) {
+TEST(BtnAddPage, BadTabListsGiveAnEmptyOrSafeCombo) {
   const std::string longName(4000, 'A');
   const std::string brokenName = "abc\x82";  // a lead byte without its trail byte
   for (bool answerZero : {true, false}) {
@@ -427,9 +418,8 @@ TEST_F(BtnAddPageTest, BadTabListsGiveAnEmptyOrSafeCombo) {
     }
     run.Click(IDCA_SWITCH);
     ::SetWindowTextA(combo, longName.c_str());
-    std::vector<std::string> shellMessages;
-    g_shellMessages = &shellMessages;
-    SetShellMessageHandler([](HWND, const char* text) { g_shellMessages->push_back(text); });
+    g_shellMessages = 0;
+    SetShellMessageHandler([](HWND, const char*) { ++g_shellMessages; });
     bool left = run.Leave();
     SetShellMessageHandler(nullptr);
     // The long name goes into the arguments whole, or the write fails with the shell's message.
@@ -440,7 +430,7 @@ TEST_F(BtnAddPageTest, BadTabListsGiveAnEmptyOrSafeCombo) {
       ASSERT_TRUE(ReadShortcut(nullptr, made[0].c_str(), fields));
       EXPECT_EQ(fields.arguments, "/sw:" + longName);
     } else {
-      EXPECT_FALSE(shellMessages.empty());
+      EXPECT_GT(g_shellMessages, 0);
     }
   }
 }
