@@ -2,6 +2,8 @@
 // arguments name an action on a tab.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 enum class ActionKind { kNone = 0, kHatchling = 1, kSwitch = 2, kMenu = 3, kStart = 4 };
@@ -13,6 +15,9 @@ struct ActionInfo {
 
 // command: the button's command. A non-empty overrideTarget or overrideArgs
 // replaces what the shortcut holds (the shortcut page's unsaved fields).
+// kHatchling: a shortcut to the setup tool whose arguments name no action;
+// its arguments are then the tab name. Failures reading the shortcut are
+// shown to the user over owner.
 ActionInfo DetectAction(const std::string& command, const std::string& programFolder,
                         const std::string& overrideTarget = std::string(),
-                        const std::string& overrideArgs = std::string());
+                        const std::string& overrideArgs = std::string(), HWND owner = nullptr);
