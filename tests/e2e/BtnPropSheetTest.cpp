@@ -82,9 +82,7 @@ class BtnPropSheetTest : public ::testing::Test {
     return reinterpret_cast<HWND>(::SendMessageA(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0));
   }
   HWND Control(int id) const { return ::GetDlgItem(Page(), id); }
-  bool Click(int id) const {
-    return SendWithTimeout(Control(id), BM_CLICK, 0, 0, 10000);
-  }
+  bool Click(int id) const { return SendWithTimeout(Control(id), BM_CLICK, 0, 0, 10000); }
   // OK, then the bar closes and has written its settings.
   bool OkAndExit() {
     HWND sheet = sheet_;
@@ -140,9 +138,7 @@ TEST_F(BtnPropSheetTest, OkWritesAMinimisedShortcutsShowCommandTwoAsSeven) {
   std::string probePath = MakeShortcut("probe.lnk", 2);
   bool reported = ReadShortcut(nullptr, probePath.c_str(), probe) && probe.showCmd == 2;
   ::DeleteFileA(probePath.c_str());
-  const struct {
-    int stored, written;
-  } cases[] = {{2, reported ? 7 : 2}, {7, 7}, {3, 3}};
+  const struct { int stored, written; } cases[] = {{2, reported ? 7 : 2}, {7, 7}, {3, 3}};
   for (const auto& c : cases) {
     std::string path = MakeShortcut("show" + std::to_string(c.stored) + ".lnk", c.stored);
     std::string before = Bytes(path);
