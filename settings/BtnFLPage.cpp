@@ -133,6 +133,13 @@ void CBtnFLPage::Fill(const std::string& command) {
     SetItemText(m_hWnd, IDCL_OPEN_COMMAND, SubstituteFile(association.openCommand, command));
 }
 
+// The page goes with the sheet's swaps and may come back: its tooltip goes
+// with it and is made again with the next window.
+void CBtnFLPage::OnDestroy() {
+  m_tips.DestroyWindow();
+  CPropertyPage::OnDestroy();
+}
+
 BOOL CBtnFLPage::OnSetActive() {
   if (m_sheet.GetPageCount() > 2) m_sheet.DropOtherFirstPage(this);
   const std::string& command = m_sheet.Command();

@@ -28,6 +28,7 @@ class CBtnFLPage : public CPropertyPage {
 
  protected:
   BOOL OnInitDialog() override;
+  void OnDestroy() override;
   BOOL OnSetActive() override;
   BOOL OnKillActive() override { return TRUE; }
   BOOL OnApply() override;

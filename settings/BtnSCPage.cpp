@@ -151,6 +151,13 @@ void CBtnSCPage::SetNewIcon(const std::string& file, int index) {
     m_icon.SetIcons(large, small, true);
 }
 
+// The page goes with the sheet's swaps and may come back: its tooltip goes
+// with it and is made again with the next window.
+void CBtnSCPage::OnDestroy() {
+  m_tips.DestroyWindow();
+  CPropertyPage::OnDestroy();
+}
+
 BOOL CBtnSCPage::OnSetActive() {
   if (m_sheet.GetPageCount() > 2) m_sheet.DropOtherFirstPage(this);
   const std::string& command = m_sheet.Command();

@@ -31,6 +31,7 @@ class CBtnSCPage : public CPropertyPage {
 
  protected:
   BOOL OnInitDialog() override;
+  void OnDestroy() override;
   BOOL OnSetActive() override;
   BOOL OnKillActive() override { return TRUE; }
   BOOL OnApply() override;

@@ -61,8 +61,9 @@ class BtnPropSheetTest : public ::testing::Test {
   }
 
   // Starts the bar with button as its only cell and opens the cell's property sheet.
-  bool Open(const std::string& button) {
-    std::string ini = "[Common]\r\nTrans=10\r\nWrkPath=" + work_ +
+  bool Open(const std::string& button) { return Open(button, work_); }
+  bool Open(const std::string& button, const std::string& workFolder) {
+    std::string ini = "[Common]\r\nTrans=10\r\nWrkPath=" + workFolder +
                       "\r\n[Order]\r\n1=1\r\n[Tab1]\r\nNo=1\r\nDesc=Main\r\nBtn1=" + button +
                       "\r\n";
     HWND frame = StartBar(folder_, ini, &bar_);
@@ -184,6 +185,31 @@ TEST_F(BtnPropSheetTest, ANewNameMakesTheButtonsShortcutInsideTheWorkFolderOnly)
   ASSERT_TRUE(ReadShortcut(nullptr, (work_ + files[0]).c_str(), fields));
   EXPECT_TRUE(lstrcmpiA(fields.target.c_str(), kNotepad) == 0) << fields.target;
   EXPECT_TRUE(lstrcmpiA(fields.workingDir.c_str(), "C:\\windows") == 0) << fields.workingDir;
+}
+
+TEST_F(BtnPropSheetTest, AMissingWorkFolderIsReportedAndNothingIsCopied) {
+  std::string original = MakeShortcut("app.lnk", SW_SHOWNORMAL);
+  std::string missing = folder_.PathOf("gone\\");
+  ASSERT_TRUE(Open(original, missing));
+  ASSERT_TRUE(Post(Control(1579), BM_CLICK));
+  // First the system's error for the folder with its path, then the settings message.
+  const std::string messages[] = {
+      "(0x", Cp932(L"設定保存ファイルの内容が誤りです。確認してください\nファイル：") +
+                 folder_.IniPath() + Cp932(L"\nキー：WrkPath 値:") + missing};
+  for (const std::string& expected : messages) {
+    HWND box = bar_.WaitForMessageBox("Kestrel", 10000);
+    ASSERT_NE(box, nullptr) << expected;
+    MessageBoxInfo info = ReadShownMessageBox(box, true);
+    EXPECT_NE(info.text.find(expected), std::string::npos) << info.text;
+    EXPECT_EQ(info.icon, BoxIcon::kExclamation) << info.text;
+    Post(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([box] { return !::IsWindow(box); }, 5000));
+  }
+  EXPECT_EQ(TextOf(Control(1544)), original);
+  EXPECT_EQ(WorkFiles().size(), 1u);
+  HWND sheet = sheet_;
+  ASSERT_TRUE(Post(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0));
+  EXPECT_TRUE(WaitUntil([sheet] { return !::IsWindow(sheet); }, 10000));
 }
 
 }  // namespace
