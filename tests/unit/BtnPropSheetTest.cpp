@@ -70,7 +70,68 @@ void CALLBACK SwapTick(HWND, UINT, UINT_PTR, DWORD) {
   }
 }
 
+// Answers the message boxes this thread shows with OK and keeps their texts.
+class BoxAnswerer {
+ public:
+  BoxAnswerer() {
+    s_texts = &texts;
+    m_timer = ::SetTimer(nullptr, 0, 30, &Tick);
+  }
+  ~BoxAnswerer() {
+    ::KillTimer(nullptr, m_timer);
+    s_texts = nullptr;
+  }
+  BoxAnswerer(const BoxAnswerer&) = delete;
+  BoxAnswerer& operator=(const BoxAnswerer&) = delete;
+  std::vector<std::string> texts;
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    ::EnumThreadWindows(::GetCurrentThreadId(), &Answer, 0);
+  }
+  static BOOL CALLBACK Answer(HWND window, LPARAM) {
+    char name[16] = "", text[512] = "";
+    ::GetClassNameA(window, name, sizeof name);
+    if (lstrcmpA(name, "#32770") == 0 && ::IsWindowVisible(window) && !::GetPropA(window, "done")) {
+      ::SetPropA(window, "done", reinterpret_cast<HANDLE>(1));
+      ::GetDlgItemTextA(window, 0xFFFF, text, sizeof text);
+      if (s_texts) s_texts->push_back(text);
+      ::PostMessageA(window, WM_COMMAND, IDOK, 0);
+    }
+    return TRUE;
+  }
+  static std::vector<std::string>* s_texts;
+  UINT_PTR m_timer;
+};
+std::vector<std::string>* BoxAnswerer::s_texts = nullptr;
+
 }  // namespace
+
+TEST(BtnPropSheet, ARecordLongerThanTheCallersBufferIsRefusedWithAMessage) {
+  PlumageResources resources;
+  ASSERT_TRUE(resources.Loaded());
+  TempProgramFolder folder;
+  CSettingsFile settings(folder.IniPath());
+  for (size_t length : {519u, 520u}) {
+    std::vector<char> record(521, '#');  // one guard byte beyond the caller's 520
+    DialogContext context;
+    context.btnCommand = "*";
+    context.btnTextColor = context.btnBkColor = 0x2000000;
+    context.recordOut = record.data();
+    CBtnPropSheet sheet(nullptr, context, settings, folder.Folder());
+    BoxAnswerer boxes;
+    bool fits = length < 520;
+    EXPECT_EQ(sheet.WriteResult(std::string(length, 'a')), fits) << length;
+    EXPECT_EQ(boxes.texts.size(), fits ? 0u : 1u) << length;
+    EXPECT_EQ(record[520], '#') << length;
+    if (fits) {
+      EXPECT_EQ(std::string(record.data()), std::string(length, 'a'));
+    } else {
+      EXPECT_EQ(record[0], '#');
+      EXPECT_EQ(boxes.texts[0], "入力が長すぎます。519 バイト以内にしてください。");
+    }
+  }
+}
 
 TEST(BtnPropSheet, ChoosingAShortcutOnTheFilePageSwapsToTheShortcutPageAndClearsTheFlags) {
   PlumageResources resources;
