@@ -1,6 +1,7 @@
 // The button sheet in this process, on the real library's templates: choosing a shortcut on
-// the file page swaps the first page for the shortcut page; and the names the sheet gives
-// shortcuts in the work folder.
+// the file page swaps the first page for the shortcut page and a plain file swaps it back; the
+// record never overruns the caller's buffer; and the names the sheet gives shortcuts in the work
+// folder.
 #include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -48,7 +49,10 @@ struct SwapScenario {
   bool swapped = false;
   uint32_t flagsAfterSwap = 0xFFFF;
   std::string shownFile;
+  bool swappedBack = false;
+  uint32_t flagsAfterSwapBack = 0xFFFF;
 };
+const char kNotepad[] = "C:\\windows\\notepad.exe";
 SwapScenario* g_scenario = nullptr;
 
 void CALLBACK SwapTick(HWND, UINT, UINT_PTR, DWORD) {
@@ -66,6 +70,15 @@ void CALLBACK SwapTick(HWND, UINT, UINT_PTR, DWORD) {
     char text[MAX_PATH] = "";
     ::GetDlgItemTextA(sheet.ShortcutPage().GetSafeHwnd(), 1544, text, sizeof text);
     s.shownFile = text;
+    // And back: a plain file chosen on the shortcut page.
+    sheet.Flags() = 0x4;
+    sheet.ShortcutPage().TakeChosenPath(kNotepad);
+  } else if (s.step == 2 && sheet.GetPageCount() == 2) {
+    s.step = 3;
+    s.swappedBack = sheet.GetPage(0) == &sheet.FilePage() &&
+                    sheet.GetActivePage() == &sheet.FilePage() &&
+                    sheet.GetPage(1) == &sheet.ActionPage();
+    s.flagsAfterSwapBack = sheet.Flags();
     sheet.PostMessage(PSM_PRESSBUTTON, PSBTN_OK);
   }
 }
@@ -133,7 +146,7 @@ TEST(BtnPropSheet, ARecordLongerThanTheCallersBufferIsRefusedWithAMessage) {
   }
 }
 
-TEST(BtnPropSheet, ChoosingAShortcutOnTheFilePageSwapsToTheShortcutPageAndClearsTheFlags) {
+TEST(BtnPropSheet, ChoosingAShortcutOrAPlainFileSwapsTheFirstPageAndClearsTheFlags) {
   PlumageResources resources;
   ASSERT_TRUE(resources.Loaded());
   TempProgramFolder folder;
@@ -160,7 +173,9 @@ TEST(BtnPropSheet, ChoosingAShortcutOnTheFilePageSwapsToTheShortcutPageAndClears
   EXPECT_TRUE(scenario.swapped);
   EXPECT_EQ(scenario.flagsAfterSwap, 0u);
   EXPECT_EQ(scenario.shownFile, shortcut);
-  EXPECT_EQ(std::string(record.data()), shortcut);
+  EXPECT_TRUE(scenario.swappedBack);
+  EXPECT_EQ(scenario.flagsAfterSwapBack, 0u);
+  EXPECT_EQ(std::string(record.data()), kNotepad);
   EXPECT_EQ(context.style & 0x1, 0x1u);
 }
 
