@@ -1,10 +1,33 @@
-// The button property sheet's call. Not here yet: it answers as a cancelled dialog.
+// The button property sheet's call: the sheet on one button of the current
+// tab, its record handed back in the caller's buffer.
 #include <windows.h>
 
 #include "core/PlumageLibrary.h"
+#include "settings/BtnPropSheet.h"
 #include "settings/ExportCall.h"
 
-extern "C" BOOL WINAPI DisplayBtnPropDialog(HWND, PlumageTabRecord*, WORD, PlumageBtnRecord*,
-                                            DWORD*, char*) {
-  return FALSE;
+extern "C" BOOL WINAPI DisplayBtnPropDialog(HWND owner, PlumageTabRecord* tab, WORD index,
+                                            PlumageBtnRecord* button, DWORD* style, char* record) {
+  return Guarded([&]() -> BOOL {
+    if (!tab || !button || !style || !record) return FALSE;
+    CPlumageApp& app = PlumageApp();
+    CCallScope scope(app);
+    DialogContext& context = app.BeginCall(owner);
+    context.style = *style;
+    context.tabName = tab->name ? tab->name : "";
+    context.tabNumber = static_cast<BYTE>(tab->number);
+    context.tabColor = tab->color;
+    context.tabTextColor = tab->textColor;
+    context.btnCommand = button->command ? button->command : "*";
+    context.btnFlags = button->flags;
+    context.btnTextColor = button->textColor;
+    context.btnBkColor = button->bkColor;
+    context.btnIndex = index;
+    context.recordOut = record;
+    CBtnPropSheet sheet(owner, context, app.GetSettings(), app.GetProgramFolder());
+    app.m_pMainWnd = &sheet;
+    if (sheet.DoModal() != IDOK) return FALSE;
+    *style = context.style;
+    return TRUE;
+  });
 }
