@@ -4,11 +4,15 @@
 #include "core/Globals.h"
 #include "framework/WinApp.h"
 
+int CPlumageLibrary::s_bound = 0;
+
 CPlumageLibrary::CPlumageLibrary(std::string fileName) : m_fileName(std::move(fileName)) {}
 
 CPlumageLibrary::~CPlumageLibrary() {
   // Nothing of the library stays loaded past its owner, and no box opens at exit.
-  if (m_module) ::FreeLibrary(m_module);
+  if (!m_module) return;
+  --s_bound;
+  ::FreeLibrary(m_module);
 }
 
 bool CPlumageLibrary::Bind(const char* entry) {
@@ -20,12 +24,15 @@ bool CPlumageLibrary::Bind(const char* entry) {
     ReportLastError();
     return false;
   }
+  ++s_bound;
   m_entry = entry ? ::GetProcAddress(m_module, entry) : nullptr;
   return true;
 }
 
 void CPlumageLibrary::Unbind() {
-  if (m_module && !::FreeLibrary(m_module)) ReportLastError();
+  if (!m_module) return;
+  --s_bound;
+  if (!::FreeLibrary(m_module)) ReportLastError();
   m_module = nullptr;
   m_entry = nullptr;
 }

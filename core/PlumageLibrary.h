@@ -69,8 +69,14 @@ class CPlumageLibrary {
 
   void SetReporter(Reporter reporter) { m_reporter = std::move(reporter); }
 
+  // True while any library object holds the library, that is while one of its dialogs runs in
+  // a call further down this thread's stack.
+  static bool IsDialogRunning() { return s_bound > 0; }
+
  private:
   void ReportLastError();
+
+  static int s_bound;
 
   std::string m_fileName;
   HMODULE m_module = nullptr;

@@ -9,6 +9,7 @@
 #include "bar/ChildView.h"
 #include "bar/ShellInfoReader.h"
 #include "core/Globals.h"
+#include "core/PlumageLibrary.h"
 #include "frame/KestrelApp.h"
 #include "core/ShellWindows.h"
 #include "frame/HookListener.h"
@@ -369,8 +370,8 @@ void CMainFrame::OpenFileMenu() {
   ::GetCursorPos(&cursor);
   PauseAutoHide();
   ::SetForegroundWindow(m_hWnd);
-  ::TrackPopupMenu(file, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, AfxGetMainWndHandle(),
-                   nullptr);
+  ::TrackPopupMenu(file, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0,
+                   AfxGetMainWndHandle(), nullptr);
   ResumeAutoHide();
 }
 
@@ -545,6 +546,13 @@ void CMainFrame::MoveToCorner(bool right) {
 }
 
 void CMainFrame::OnClose() {
+  // A settings dialog runs inside one of the bar's calls: closing now would take the view and
+  // the library away beneath it. The dialog comes forward instead; its owner closes after it.
+  if (CPlumageLibrary::IsDialogRunning()) {
+    HWND dialog = ::GetLastActivePopup(m_hWnd);
+    if (dialog && dialog != m_hWnd) ::SetForegroundWindow(dialog);
+    return;
+  }
   RestoreShellWindows();
   SavePlacement();
   CFrameWnd::OnClose();

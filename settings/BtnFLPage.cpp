@@ -172,7 +172,7 @@ void CBtnFLPage::ChooseFileTarget() {
 }
 
 void CBtnFLPage::ChooseFolderTarget() {
-  std::string title = LoadResString(IDS_CHOOSE_FOLDER_TITLE);
+  std::string title = LoadResString(IDS_FOLDER_BROWSE_TITLE);
   std::string folder;
   if (ChooseFolder(m_hWnd, title.c_str(), folder)) TakeChosenPath(folder);
 }

@@ -192,7 +192,7 @@ void CBtnSCPage::ChooseFileTarget(UINT filter, const char* title, const char* in
 }
 
 void CBtnSCPage::ChooseFolderTarget() {
-  std::string title = LoadResString(IDS_CHOOSE_FOLDER_TITLE);
+  std::string title = LoadResString(IDS_FOLDER_BROWSE_TITLE);
   std::string folder;
   if (ChooseFolder(m_hWnd, title.c_str(), folder)) TakeChosenPath(folder);
 }
@@ -215,7 +215,7 @@ void CBtnSCPage::ChooseSystemFolderTarget() {
 void CBtnSCPage::ChooseIntoField(int field) {
   std::string path;
   if (field == IDCS_WORK_FOLDER) {
-    std::string title = LoadResString(IDS_CHOOSE_FOLDER_TITLE);
+    std::string title = LoadResString(IDS_FOLDER_BROWSE_TITLE);
     if (!ChooseFolder(m_hWnd, title.c_str(), path)) return;
   } else {
     std::string filter = LoadResString(IDS_PROGRAM_FILTER);
