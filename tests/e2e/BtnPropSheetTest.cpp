@@ -212,5 +212,65 @@ TEST_F(BtnPropSheetTest, AMissingWorkFolderIsReportedAndNothingIsCopied) {
   EXPECT_TRUE(WaitUntil([sheet] { return !::IsWindow(sheet); }, 10000));
 }
 
+// The pieces the sheet opens and holds, met through the sheet as a user meets them: the action
+// page for an action button, the file chooser swapping the first page, the colour sheet.
+TEST_F(BtnPropSheetTest, AnActionButtonOpensOnItsActionAndLeavingItUnchangedWritesNothing) {
+  ASSERT_TRUE(folder_.AddFakeHatchling());
+  std::string path = work_ + "menu.lnk";
+  ASSERT_TRUE(WriteShortcut(nullptr, path, folder_.PathOf("Hatchling.exe").c_str(), nullptr,
+                            nullptr, "/menu:Main", "x", nullptr, 0, kKeepHotKey, kKeepShowCmd));
+  ASSERT_TRUE(Open(path + "|2"));
+  ASSERT_EQ(TextOf(Control(1544)), path);
+  EXPECT_FALSE(::IsWindowEnabled(Control(1545)));  // an action's target is not the user's
+  ::SendMessageA(sheet_, PSM_SETCURSEL, 1, 0);
+  ASSERT_TRUE(WaitUntil([this] { return Control(1676) != nullptr; }, 5000));
+  EXPECT_EQ(::SendMessageA(Control(1676), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(TextOf(Control(1815)), "Main");
+  ASSERT_TRUE(OkAndExit());
+  EXPECT_EQ(folder_.IniValue("Tab1", "Btn1"), path + "|2");
+  EXPECT_EQ(WorkFiles(), std::vector<std::string>{"menu.lnk"});
+}
+
+TEST_F(BtnPropSheetTest, AShortcutChosenInTheFileDialogSwapsToTheShortcutPageAndClearsTheFlags) {
+  std::string link = MakeShortcut("note.lnk", SW_SHOWNORMAL);
+  ASSERT_TRUE(Open("C:\\nowhere\\app.exe|4"));
+  ASSERT_TRUE(Post(Control(1556), BM_CLICK));
+  // The file dialog: its name field is the combo box 1148 (or the older edit 1152).
+  HWND dialog = nullptr;
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        dialog = ::GetForegroundWindow();
+        return dialog != sheet_ && (::GetDlgItem(dialog, 1148) || ::GetDlgItem(dialog, 1152));
+      },
+      10000));
+  HWND name = ::GetDlgItem(dialog, 1148) ? ::GetDlgItem(dialog, 1148) : ::GetDlgItem(dialog, 1152);
+  ::SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(link.c_str()));
+  ASSERT_TRUE(Post(dialog, WM_COMMAND, IDOK, 0));
+  ASSERT_TRUE(WaitUntil([&] { return TextOf(Control(1544)) == link; }, 10000));
+  ASSERT_TRUE(OkAndExit());
+  EXPECT_EQ(folder_.IniValue("Tab1", "Btn1"), link);
+}
+
+TEST_F(BtnPropSheetTest, TheColourSampleOpensTheButtonsColoursAndStandardStoresTheDefault) {
+  ASSERT_TRUE(Open(std::string(kNotepad) + "|/0/255/0/65280"));  // red on green
+  ASSERT_TRUE(Post(Control(1670), BM_CLICK));
+  HWND colours = bar_.WaitForWindow("#32770", Cp932(L"色の指定").c_str(), 10000);
+  ASSERT_NE(colours, nullptr);
+  HWND page = nullptr;
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        page = reinterpret_cast<HWND>(::SendMessageA(colours, PSM_GETCURRENTPAGEHWND, 0, 0));
+        return page && ::GetDlgItem(page, 1648);
+      },
+      5000));
+  EXPECT_EQ(TextOf(page), Cp932(L"背景の色"));
+  ASSERT_TRUE(Post(::GetDlgItem(page, 1648), BM_CLICK));
+  ASSERT_TRUE(Post(colours, PSM_PRESSBUTTON, PSBTN_OK, 0));
+  ASSERT_TRUE(WaitUntil([colours] { return !::IsWindow(colours); }, 10000));
+  ASSERT_TRUE(OkAndExit());
+  // The text colour stays; the background is the default again.
+  EXPECT_EQ(folder_.IniValue("Tab1", "Btn1"), std::string(kNotepad) + "|/0/255/2/0");
+}
+
 }  // namespace
 }  // namespace e2e
