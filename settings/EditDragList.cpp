@@ -1,5 +1,6 @@
 #include "settings/EditDragList.h"
 
+#include "core/MbString.h"
 #include "core/TabData.h"
 #include "framework/Dialog.h"
 #include "framework/Notify.h"
@@ -14,7 +15,44 @@ std::string TrimName(const std::string& text) {
   return text.substr(first, last - first + 1);
 }
 
+namespace {
+// No item shows more than a line's worth: the list box's own copy of a name of thousands of
+// bytes is slow to fit with an ellipsis, and Wine does not hand such a text back at all.
+std::string ShownText(const std::string& name) {
+  const size_t kShown = 256;
+  if (name.size() <= kShown) return name;
+  size_t cut = 0;
+  while (cut < name.size()) {
+    const size_t next = cut + MbCharLength(name, cut);
+    if (next > kShown) break;
+    cut = next;
+  }
+  return name.substr(0, cut) + "...";
+}
+}  // namespace
+
 CEditDragList::CEditDragList() : m_edit(*this) {}
+
+int CEditDragList::AddTab(int index, const std::string& name, uint32_t number) {
+  m_tabs.push_back(std::make_unique<Tab>(Tab{name, number}));
+  return InsertItem(index, ShownText(name).c_str(),
+                    reinterpret_cast<DWORD_PTR>(m_tabs.back().get()));
+}
+
+const CEditDragList::Tab* CEditDragList::TabAt(int index) const {
+  if (index < 0 || index >= GetCount()) return nullptr;
+  return reinterpret_cast<const Tab*>(GetItemData(index));
+}
+
+std::string CEditDragList::GetName(int index) const {
+  const Tab* tab = TabAt(index);
+  return tab ? tab->name : std::string();
+}
+
+uint32_t CEditDragList::GetNumber(int index) const {
+  const Tab* tab = TabAt(index);
+  return tab ? tab->number : 0;
+}
 
 CEditDragList::~CEditDragList() {
   if (m_edit.GetSafeHwnd()) m_edit.DestroyWindow();
@@ -39,7 +77,7 @@ void CEditDragList::DrawItem(const DRAWITEMSTRUCT& item) const {
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
   HDC dc = item.hDC;
   ::FillRect(dc, &item.rcItem, ::GetSysColorBrush(selected ? COLOR_ACTIVECAPTION : COLOR_WINDOW));
-  std::string text = GetText(static_cast<int>(item.itemID));
+  const std::string text = ShownText(GetName(static_cast<int>(item.itemID)));
   RECT r = item.rcItem;
   r.left += 8;
   const int oldMode = ::SetBkMode(dc, TRANSPARENT);
@@ -54,7 +92,7 @@ void CEditDragList::DrawItem(const DRAWITEMSTRUCT& item) const {
 
 void CEditDragList::StartEdit(int index) {
   if (!m_canEdit || IsEditing() || index < 0) return;
-  if (index >= GetCount()) index = InsertItem(-1, "", 0);
+  if (index >= GetCount()) index = AddTab(-1, std::string(), 0);
   if (index < 0) return;
   SetCurSel(index);
   SendMessage(LB_SETTOPINDEX, static_cast<WPARAM>(index));
@@ -72,7 +110,7 @@ void CEditDragList::StartEdit(int index) {
   m_edit.SendMessage(EM_SETMARGINS, EC_LEFTMARGIN, MAKELPARAM(2, 0));
   ::SetWindowPos(m_edit, HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_SHOWWINDOW);
-  m_edit.SetText(GetText(index).c_str());
+  m_edit.SetText(GetName(index).c_str());
   m_edit.SetSel(0, -1);
   ::SetFocus(m_edit);
 }
@@ -95,11 +133,11 @@ void CEditDragList::EndEdit(bool commit) {
   const int item = m_editItem;
   const bool hadFocus = ::GetFocus() == m_edit.GetSafeHwnd();
   const std::string text = TrimName(m_edit.GetText());
-  const std::string old = GetText(item);
+  const std::string old = GetName(item);
   m_editItem = -1;
   m_edit.ShowWindow(SW_HIDE);
   if (commit && !text.empty() && text != old && AcceptName(text, item)) {
-    SetItemText(item, text.c_str());
+    SetName(item, text);
   } else if (old.empty()) {
     // A new item that got no name is no tab.
     DeleteItem(item);
@@ -125,13 +163,15 @@ void CEditDragList::MoveSelection(int delta) {
   SetCurSel(to);
 }
 
-void CEditDragList::SetItemText(int index, const char* text) {
-  if (index < 0 || index >= GetCount()) return;
+void CEditDragList::SetName(int index, const std::string& name) {
+  Tab* tab = const_cast<Tab*>(TabAt(index));
+  if (!tab) return;
+  tab->name = name;
   const DWORD_PTR data = GetItemData(index);
   const bool selected = GetCurSel() == index;
   SendMessage(WM_SETREDRAW, FALSE);
   DeleteItem(index);
-  InsertItem(index, text, data);
+  InsertItem(index, ShownText(name).c_str(), data);
   SendMessage(WM_SETREDRAW, TRUE);
   ::InvalidateRect(m_hWnd, nullptr, TRUE);
   if (selected) SetCurSel(index);
@@ -140,7 +180,7 @@ void CEditDragList::SetItemText(int index, const char* text) {
 int CEditDragList::FindName(const std::string& name, int except) const {
   const int count = GetCount();
   for (int i = 0; i < count; ++i) {
-    if (i != except && TabNamesEqual(GetText(i), name)) return i;
+    if (i != except && TabNamesEqual(GetName(i), name)) return i;
   }
   return -1;
 }

@@ -1,11 +1,15 @@
 // The tab dialogs' list of names: owner-drawn, renamed in place, reordered by
-// dragging or with Alt and the arrow keys. Each item's data is a tab number
-// (0 for a tab made in the dialog).
+// dragging or with Alt and the arrow keys. Each item stands for a tab: its
+// name, kept byte for byte, and its number (0 for a tab made in the dialog).
+// The list box itself holds only a shortened copy of the name to show.
 #pragma once
 
 #include <windows.h>
 
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/DragListBox.h"
 #include "framework/Edit.h"
@@ -38,6 +42,11 @@ class CEditDragList : public CDragListBox {
   void SetMovable(bool movable) { m_canMove = movable; }
   bool IsEditing() const { return m_editItem >= 0; }
 
+  // Adds a tab before index (-1: at the end); returns its index.
+  int AddTab(int index, const std::string& name, uint32_t number);
+  std::string GetName(int index) const;
+  uint32_t GetNumber(int index) const;
+
   // Edits item index in place; an index at or past the end appends an empty item first.
   void StartEdit(int index);
   void InsertNew() { StartEdit(GetCount()); }
@@ -45,8 +54,8 @@ class CEditDragList : public CDragListBox {
   void EndEdit(bool commit);
   // Moves the selected item one place up (-1) or down (1).
   void MoveSelection(int delta);
-  // Replaces an item's text, keeping its data and selection.
-  void SetItemText(int index, const char* text);
+  // Renames an item, keeping its number and selection.
+  void SetName(int index, const std::string& name);
   // The index of an item named name (case-insensitive, as tab names compare), other than
   // except; -1 when there is none.
   int FindName(const std::string& name, int except = -1) const;
@@ -74,6 +83,14 @@ class CEditDragList : public CDragListBox {
   // Refuses a name that another item or the dialog already holds; true when it may be taken.
   bool AcceptName(const std::string& name, int item);
   bool HandleAltArrow(UINT key);
+  struct Tab {
+    std::string name;
+    uint32_t number;
+  };
+  const Tab* TabAt(int index) const;
+
+  // Every tab this list ever showed; items point into it until the list goes.
+  std::vector<std::unique_ptr<Tab>> m_tabs;
 
   int m_pressItem = -1;
   int m_editItem = -1;

@@ -149,7 +149,7 @@ void CTabListDlg::FinishLayout(const std::vector<int>& lists, int strip) {
 void CTabListDlg::FillList(CEditDragList& list, const std::vector<TabListEntry>& entries,
                            std::map<uint32_t, TabListEntry>* starts) {
   for (const TabListEntry& entry : entries) {
-    list.InsertItem(-1, entry.name.c_str(), entry.number);
+    list.AddTab(-1, entry.name, entry.number);
     if (starts) starts->emplace(entry.number, entry);
   }
 }
@@ -157,7 +157,7 @@ void CTabListDlg::FillList(CEditDragList& list, const std::vector<TabListEntry>&
 void CTabListDlg::SelectCurrentTab(CEditDragList& list) const {
   const int count = list.GetCount();
   for (int i = 0; i < count; ++i) {
-    if (list.GetText(i) == m_context.tabName) {
+    if (list.GetName(i) == m_context.tabName) {
       list.SetCurSel(i);
       return;
     }
@@ -169,8 +169,8 @@ std::vector<TabListEntry> CTabListDlg::ItemsOf(const CEditDragList& list) {
   const int count = list.GetCount();
   for (int i = 0; i < count; ++i) {
     TabListEntry item;
-    item.name = list.GetText(i);
-    item.number = static_cast<uint32_t>(list.GetItemData(i));
+    item.name = list.GetName(i);
+    item.number = list.GetNumber(i);
     items.push_back(std::move(item));
   }
   return items;

@@ -79,6 +79,7 @@ class CTabListDlg : public CAnchorDialog {
   DialogContext& m_context;
   CTabIconStrip m_strip;
   uint32_t m_shownNumber = UINT32_MAX;
+  bool m_haveTabs = false;  // the bar answered with its visible tabs
 
  private:
   HWND m_toolbar = nullptr;

@@ -13,6 +13,7 @@ BOOL CTabOrderDlg::OnInitDialog() {
   m_strip.Attach(GetDlgItem(IDCTO_ICONS));
   const char* visible = RequestTabList(0);
   if (!visible) return TRUE;
+  m_haveTabs = true;
   // Only the hidden tabs' names are needed: their list goes back at once.
   if (const char* hidden = RequestTabList(2)) {
     std::vector<TabListEntry> entries;
@@ -32,7 +33,7 @@ BOOL CTabOrderDlg::OnInitDialog() {
 
 void CTabOrderDlg::FollowSelection() {
   const int selected = m_list.GetCurSel();
-  ShowIcons(selected >= 0 ? static_cast<uint32_t>(m_list.GetItemData(selected)) : 0, m_starts);
+  ShowIcons(selected >= 0 ? m_list.GetNumber(selected) : 0, m_starts);
 }
 
 bool CTabOrderDlg::IsCommandEnabled(UINT id) const {
@@ -96,6 +97,11 @@ LRESULT CTabOrderDlg::OnNotify(const NMHDR& header) {
 }
 
 void CTabOrderDlg::OnOK() {
+  // Without the bar's tabs there is nothing to hand back: an empty list would delete them all.
+  if (!m_haveTabs) {
+    EndDialog(IDCANCEL);
+    return;
+  }
   m_list.EndEdit(true);
   std::vector<TabListEntry> items = ItemsOf(m_list);
   if (Finish({items}, {m_context.outBuffer1}, DeletedTabs(m_startOrder, {&items}))) EndDialog(IDOK);

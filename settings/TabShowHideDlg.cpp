@@ -15,6 +15,7 @@ BOOL CTabShowHideDlg::OnInitDialog() {
   m_strip.Attach(GetDlgItem(IDCSH_ICONS));
   const char* visible = RequestTabList(0);
   if (!visible) return TRUE;
+  m_haveTabs = true;
   std::vector<TabListEntry> entries;
   ReadTabList(visible, &entries);
   FillList(m_shown, entries, &m_shownStarts);
@@ -66,17 +67,17 @@ bool CTabShowHideDlg::IsCommandEnabled(UINT id) const {
 void CTabShowHideDlg::MoveAcross(CEditDragList& from, int item) {
   CEditDragList& to = IsShown(from) ? m_hidden : m_shown;
   if (item < 0 || item >= from.GetCount()) return;
-  const std::string name = from.GetText(item);
-  const DWORD_PTR number = from.GetItemData(item);
+  const std::string name = from.GetName(item);
+  const uint32_t number = from.GetNumber(item);
   auto& fromStarts = IsShown(from) ? m_shownStarts : m_hiddenStarts;
   auto& toStarts = IsShown(from) ? m_hiddenStarts : m_shownStarts;
-  auto start = fromStarts.find(static_cast<uint32_t>(number));
+  auto start = fromStarts.find(number);
   if (number != 0 && start != fromStarts.end()) {
     toStarts.insert(*start);
     fromStarts.erase(start);
   }
   from.DeleteItem(item);
-  const int at = to.InsertItem(-1, name.c_str(), number);
+  const int at = to.AddTab(-1, name, number);
   ::SetFocus(to);
   to.SetCurSel(at);
   FollowSelection(to);
@@ -84,7 +85,7 @@ void CTabShowHideDlg::MoveAcross(CEditDragList& from, int item) {
 
 void CTabShowHideDlg::FollowSelection(const CEditDragList& list) {
   const int selected = list.GetCurSel();
-  ShowIcons(selected >= 0 ? static_cast<uint32_t>(list.GetItemData(selected)) : 0,
+  ShowIcons(selected >= 0 ? list.GetNumber(selected) : 0,
             IsShown(list) ? m_shownStarts : m_hiddenStarts);
 }
 
@@ -146,6 +147,11 @@ LRESULT CTabShowHideDlg::OnNotify(const NMHDR& header) {
 }
 
 void CTabShowHideDlg::OnOK() {
+  // Without the bar's tabs there is nothing to hand back: an empty list would delete them all.
+  if (!m_haveTabs) {
+    EndDialog(IDCANCEL);
+    return;
+  }
   m_shown.EndEdit(true);
   m_hidden.EndEdit(true);
   std::vector<TabListEntry> shown = ItemsOf(m_shown);
