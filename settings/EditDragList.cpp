@@ -202,10 +202,6 @@ void CEditDragList::Dropped(int item, POINT screen) {
 
 void CEditDragList::OnLButtonDown(UINT flags, POINT point) {
   if (IsEditing()) EndEdit(true);
-  POINT screen = point;
-  ::ClientToScreen(m_hWnd, &screen);
-  const int item = ItemFromPt(screen);
-  m_pressItem = item < GetCount() ? item : -1;
   CDragListBox::OnLButtonDown(flags, point);
 }
 
@@ -221,16 +217,17 @@ void CEditDragList::OnLButtonDblClk(UINT flags, POINT point) {
 }
 
 void CEditDragList::OnKeyDown(UINT key, UINT repeat, UINT flags) {
+  // The keys take the selected item: the one last pressed on, unless the keyboard has moved
+  // the selection since.
   if (key == VK_F2 && !IsEditing()) {
-    StartEdit(m_pressItem >= 0 ? m_pressItem : GetCurSel());
+    StartEdit(GetCurSel());
     return;
   }
   if (key == VK_DELETE && !IsEditing()) {
-    // The key takes the item the user last pressed on, without the toolbar's limits.
-    const int item = m_pressItem >= 0 ? m_pressItem : GetCurSel();
+    // Without the toolbar's limits.
+    const int item = GetCurSel();
     if (item >= 0 && item < GetCount()) {
       DeleteItem(item);
-      m_pressItem = -1;
       ::SendMessageA(GetParent(), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(m_hWnd), LBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(m_hWnd));
     }

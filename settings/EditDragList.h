@@ -92,7 +92,6 @@ class CEditDragList : public CDragListBox {
   // Every tab this list ever showed; items point into it until the list goes.
   std::vector<std::unique_ptr<Tab>> m_tabs;
 
-  int m_pressItem = -1;
   int m_editItem = -1;
   bool m_canEdit = true;
   bool m_canMove = true;

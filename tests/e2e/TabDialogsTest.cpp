@@ -189,6 +189,16 @@ TEST_F(TabDialogsTest, ShowHideKeepsOneShownTabAndRefusesTakenNames) {
   ASSERT_EQ(Count(shown), 1);
   ASSERT_EQ(Count(hidden), 1);
 
+  // The dialog grows in height only, up to two thirds of the desktop, and its lists with it.
+  const RECT start = WindowRectOf(dialog_), startList = WindowRectOf(shown);
+  ::SetWindowPos(dialog_, nullptr, 0, 0, 2000, 2000, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const RECT grown = WindowRectOf(dialog_), grownList = WindowRectOf(shown);
+  RECT desktop{};
+  ::GetClientRect(::GetDesktopWindow(), &desktop);
+  EXPECT_EQ(grown.right - grown.left, start.right - start.left);
+  EXPECT_EQ(grown.bottom - grown.top, desktop.bottom * 2 / 3);
+  EXPECT_EQ(grownList.bottom - startList.bottom, grown.bottom - start.bottom);
+
   // The last shown tab can be neither deleted nor hidden, by the toolbar or by a drop.
   EXPECT_TRUE(Disabled(kDelete));
   EXPECT_TRUE(Disabled(kRight));
