@@ -41,6 +41,11 @@ class TabDialogsTest : public ::testing::Test {
   HWND Open(UINT command, const wchar_t* title) {
     if (!Post(frame_, WM_COMMAND, command, 0)) return nullptr;
     dialog_ = bar_.WaitForWindow("#32770", Cp932(title).c_str(), 10000);
+    // The window exists while its lists are being filled; it shows once they are.
+    HWND dialog = dialog_;
+    if (dialog &&
+        !WaitUntil([dialog] { return ::IsWindowVisible(dialog); }, AppProcess::kWindowTimeoutMs))
+      return nullptr;
     return dialog_;
   }
   HWND List(int id) const { return ::GetDlgItem(dialog_, id); }
