@@ -4,6 +4,17 @@
 
 #include "framework/GdiObject.h"
 
+CDragListBox* CDragListBox::FromHandle(HWND window) {
+  // Only a window of this thread that runs through the framework's procedure carries an
+  // object in its user data; anything else may hold any value there.
+  if (!window || ::GetWindowThreadProcessId(window, nullptr) != ::GetCurrentThreadId())
+    return nullptr;
+  if (::GetWindowLongPtrA(window, GWLP_WNDPROC) !=
+      reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc))
+    return nullptr;
+  return dynamic_cast<CDragListBox*>(FromHandlePermanent(window));
+}
+
 std::string CDragListBox::GetText(int index) const {
   LRESULT length = SendMessage(LB_GETTEXTLEN, static_cast<WPARAM>(index));
   if (length <= 0) return std::string();

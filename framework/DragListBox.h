@@ -11,6 +11,9 @@
 // moves the item there, and a class may take drops elsewhere (Dropped).
 class CDragListBox : public CWnd {
  public:
+  // The drag list bound to window, or none: safe for any window, of any thread or process.
+  static CDragListBox* FromHandle(HWND window);
+
   // Binds a list box of a dialog template.
   BOOL SubclassDlgItem(int id, HWND parent) { return SubclassWindow(::GetDlgItem(parent, id)); }
 

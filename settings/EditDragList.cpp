@@ -191,7 +191,7 @@ void CEditDragList::Dropped(int item, POINT screen) {
   HWND target = ::WindowFromPoint(screen);
   if (target == m_hWnd) {
     CDragListBox::Dropped(item, screen);
-  } else if (target && dynamic_cast<CDragListBox*>(FromHandlePermanent(target))) {
+  } else if (FromHandle(target)) {
     NMDRAGLIST info{};
     info.item = item;
     info.target = target;

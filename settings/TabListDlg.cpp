@@ -244,7 +244,7 @@ LRESULT CTabListDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       auto* list = item && item->CtlType == ODT_LISTBOX
-                       ? dynamic_cast<CEditDragList*>(FromHandlePermanent(item->hwndItem))
+                       ? dynamic_cast<CEditDragList*>(CDragListBox::FromHandle(item->hwndItem))
                        : nullptr;
       if (list) {
         list->DrawItem(*item);
