@@ -31,6 +31,9 @@ std::string ShownText(const std::string& name) {
 }
 }  // namespace
 
+// The in-place edit's ID among the list's children.
+const UINT kEditId = 100;
+
 CEditDragList::CEditDragList() : m_edit(*this) {}
 
 int CEditDragList::AddTab(int index, const std::string& name, uint32_t number) {
@@ -102,7 +105,7 @@ void CEditDragList::StartEdit(int index) {
     return;
   ::InflateRect(&r, -5, 2);
   if (!m_edit.GetSafeHwnd() &&
-      !m_edit.Create(0, WS_CHILD | WS_BORDER | ES_AUTOHSCROLL, r, m_hWnd, 1)) {
+      !m_edit.Create(0, WS_CHILD | WS_BORDER | ES_AUTOHSCROLL, r, m_hWnd, kEditId)) {
     return;
   }
   m_editItem = index;

@@ -61,6 +61,8 @@ BOOL CTabOrderDlg::OnCommand(UINT id, UINT code, HWND control) {
     return FALSE;
   }
   if (id < ID_TABS_NEW || id > ID_TABS_RIGHT || control == nullptr) return FALSE;
+  // The toolbar takes no focus: an edit still running ends before its item moves or goes.
+  m_list.EndEdit(true);
   if (!IsCommandEnabled(id)) return TRUE;
   switch (id) {
     case ID_TABS_NEW:

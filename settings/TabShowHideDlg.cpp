@@ -102,6 +102,9 @@ BOOL CTabShowHideDlg::OnCommand(UINT id, UINT code, HWND control) {
     return FALSE;
   }
   if (id < ID_TABS_NEW || id > ID_TABS_RIGHT || control == nullptr) return FALSE;
+  // The toolbar takes no focus: an edit still running ends before its item moves or goes.
+  m_shown.EndEdit(true);
+  m_hidden.EndEdit(true);
   if (!IsCommandEnabled(id)) return TRUE;
   CEditDragList& list = ActiveList();
   switch (id) {
