@@ -1,9 +1,53 @@
-// The tab-order and show/hide calls. Not here yet: they answer as cancelled dialogs.
+// The tab-order and show/hide calls.
 #include <windows.h>
+#include <commctrl.h>
 
 #include "core/PlumageLibrary.h"
 #include "settings/ExportCall.h"
+#include "settings/TabOrderDlg.h"
+#include "settings/TabShowHideDlg.h"
 
-extern "C" BOOL WINAPI ChgTabOrderDialog(HWND, PlumageTabRecord*, char*) { return FALSE; }
+namespace {
 
-extern "C" BOOL WINAPI UpdTabShowHideDialog(HWND, PlumageTabRecord*, char*, char*) { return FALSE; }
+DialogContext& BeginTabCall(CPlumageApp& app, HWND owner, const PlumageTabRecord* tab) {
+  DialogContext& context = app.BeginCall(owner);
+  if (tab) {
+    context.tabName = tab->name ? tab->name : "";
+    context.tabNumber = static_cast<BYTE>(tab->number);
+    context.tabColor = tab->color;
+    context.tabTextColor = tab->textColor;
+  }
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+  ::InitCommonControlsEx(&controls);
+  return context;
+}
+
+}  // namespace
+
+extern "C" BOOL WINAPI ChgTabOrderDialog(HWND owner, PlumageTabRecord* tab, char* order) {
+  return Guarded([&]() -> BOOL {
+    if (!order) return FALSE;
+    CPlumageApp& app = PlumageApp();
+    CCallScope scope(app);
+    DialogContext& context = BeginTabCall(app, owner, tab);
+    context.outBuffer1 = order;
+    CTabOrderDlg dialog(owner, context);
+    app.m_pMainWnd = &dialog;
+    return dialog.DoModal() == IDOK;
+  });
+}
+
+extern "C" BOOL WINAPI UpdTabShowHideDialog(HWND owner, PlumageTabRecord* tab, char* shown,
+                                            char* hidden) {
+  return Guarded([&]() -> BOOL {
+    if (!shown || !hidden) return FALSE;
+    CPlumageApp& app = PlumageApp();
+    CCallScope scope(app);
+    DialogContext& context = BeginTabCall(app, owner, tab);
+    context.outBuffer1 = shown;
+    context.outBuffer2 = hidden;
+    CTabShowHideDlg dialog(owner, context);
+    app.m_pMainWnd = &dialog;
+    return dialog.DoModal() == IDOK;
+  });
+}

@@ -1,0 +1,24 @@
+// The tab-order dialog: the visible tabs' order and names, new and deleted tabs.
+#pragma once
+
+#include "settings/TabListDlg.h"
+
+class CTabOrderDlg : public CTabListDlg {
+ public:
+  CTabOrderDlg(HWND parent, DialogContext& context);
+
+ protected:
+  BOOL OnInitDialog() override;
+  void OnOK() override;
+  BOOL OnCommand(UINT id, UINT code, HWND control) override;
+  LRESULT OnNotify(const NMHDR& header) override;
+  bool IsCommandEnabled(UINT id) const override;
+
+ private:
+  void FollowSelection();
+
+  CEditDragList m_list;
+  std::map<uint32_t, TabListEntry> m_starts;
+  std::vector<TabListEntry> m_startOrder;
+  std::vector<std::string> m_hiddenNames;
+};
