@@ -139,6 +139,13 @@ TEST_F(TabDialogsTest, TabOrderKeepsRenamedAndSwappedTabsAndAsksBeforeDeleting) 
   ASSERT_NE(Open(kTabOrder, L"順序の変更"), nullptr);
   HWND list = List(1000);
   ASSERT_EQ(Count(list), 3);
+  // The icon strip follows the selection: Main's two buttons, nothing for the empty Three.
+  for (int index : {0, 2}) {
+    Select(list, index);
+    EXPECT_TRUE(WaitUntil([&] { return Count(List(1818)) == (index == 0 ? 2 : 0); },
+                          AppProcess::kWindowTimeoutMs))
+        << index;
+  }
 
   // Main and Two swap names in place; the blanks around a name go.
   ASSERT_TRUE(Rename(list, 0, "Swap"));
