@@ -23,6 +23,7 @@
 #include "settings/BtnSheetHost.h"
 #include "settings/DialogContext.h"
 #include "tests/unit/TempProgramFolder.h"
+#include "tests/unit/PlumageResources.h"
 
 namespace {
 
@@ -142,13 +143,6 @@ void Pump() {
   }
 }
 
-std::string BuiltLibrary() {
-  char path[MAX_PATH];
-  DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
-  std::string file(path, length);
-  return file.substr(0, file.find_last_of('\\') + 1) + "Plumage.dll";
-}
-
 std::vector<std::string> ShortcutsIn(const std::string& folder) {
   std::vector<std::string> found;
   WIN32_FIND_DATAA data;
@@ -159,21 +153,6 @@ std::vector<std::string> ShortcutsIn(const std::string& folder) {
   ::FindClose(find);
   return found;
 }
-
-// The library's templates and strings while it lives (the sheet's code is linked in).
-struct LibraryResources {
-  HMODULE library = ::LoadLibraryA(BuiltLibrary().c_str());
-  HINSTANCE oldInstance = AfxGetInstanceHandle(), oldResources = AfxGetResourceHandle();
-  LibraryResources() {
-    AfxSetInstanceHandle(library);
-    AfxSetResourceHandle(library);
-  }
-  ~LibraryResources() {
-    AfxSetInstanceHandle(oldInstance);
-    AfxSetResourceHandle(oldResources);
-    if (library) ::FreeLibrary(library);
-  }
-};
 
 // One sheet with the action page after a first page, as the button sheet has it.
 class PageRun {
@@ -198,7 +177,7 @@ class PageRun {
 
   // Opens the sheet (modeless) on the action page.
   void Open() {
-    ASSERT_NE(m_resources.library, nullptr);
+    ASSERT_TRUE(m_resources.Loaded());
     m_sheet.AddPage(&m_first);
     m_sheet.AddPage(&m_page);
     m_sheet.SetStartPage(1);
@@ -246,7 +225,7 @@ class PageRun {
     return path;
   }
 
-  LibraryResources m_resources;
+  PlumageResources m_resources{true};
   TempProgramFolder m_folder;
   std::string m_setupTool;
   TabOwner m_owner;
@@ -337,7 +316,7 @@ TEST(BtnAddPage, AnActionWithoutATabNameIsRefused) {
   MessageBoxCloser closer;
   EXPECT_FALSE(run.Leave());
   char expected[512] = "";
-  ::LoadStringA(run.m_resources.library, 1241, expected, sizeof expected);
+  ::LoadStringA(AfxGetResourceHandle(), 1241, expected, sizeof expected);
   EXPECT_EQ(closer.Texts(), std::vector<std::string>{expected});
   // A name but no usable work folder: the page stays too.
   ::SetWindowTextA(run.Item(IDCA_TAB_COMBO), "Tab");

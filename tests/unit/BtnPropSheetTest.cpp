@@ -15,31 +15,9 @@
 #include "settings/BtnPropSheet.h"
 #include "settings/WorkFolder.h"
 #include "tests/unit/TempProgramFolder.h"
+#include "tests/unit/PlumageResources.h"
 
 namespace {
-
-// The built Plumage.dll's resources stand in for this program's while a test runs.
-class PlumageResources {
- public:
-  PlumageResources() {
-    char path[MAX_PATH];
-    DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string file(path, length);
-    m_module =
-        ::LoadLibraryA((file.substr(0, file.find_last_of('\\') + 1) + "Plumage.dll").c_str());
-    AfxSetResourceHandle(m_module);
-  }
-  ~PlumageResources() {
-    AfxSetResourceHandle(nullptr);
-    if (m_module) ::FreeLibrary(m_module);
-  }
-  PlumageResources(const PlumageResources&) = delete;
-  PlumageResources& operator=(const PlumageResources&) = delete;
-  bool Loaded() const { return m_module != nullptr; }
-
- private:
-  HMODULE m_module;
-};
 
 // Drives the running sheet from the thread's timer: the steps run in the sheet's own loop.
 struct SwapScenario {

@@ -13,15 +13,9 @@
 #include "framework/WinApp.h"
 #include "settings/ButtonColorChoice.h"
 #include "settings/DialogContext.h"
+#include "tests/unit/PlumageResources.h"
 
 namespace {
-std::string BuiltLibrary() {
-  char path[MAX_PATH];
-  DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
-  std::string file(path, length);
-  return file.substr(0, file.find_last_of('\\') + 1) + "Plumage.dll";
-}
-
 std::string Cp932(const wchar_t* text) {
   char buffer[256] = "";
   ::WideCharToMultiByte(932, 0, text, -1, buffer, sizeof buffer, nullptr, nullptr);
@@ -33,24 +27,6 @@ std::string TextOf(HWND window) {
   ::GetWindowTextA(window, buffer, sizeof buffer);
   return buffer;
 }
-
-// The library's templates and strings for the length of a test.
-class LibraryResources {
- public:
-  LibraryResources() : m_module(::LoadLibraryA(BuiltLibrary().c_str())) {
-    if (m_module) AfxSetResourceHandle(m_module);
-  }
-  ~LibraryResources() {
-    AfxSetResourceHandle(nullptr);
-    if (m_module) ::FreeLibrary(m_module);
-  }
-  LibraryResources(const LibraryResources&) = delete;
-  LibraryResources& operator=(const LibraryResources&) = delete;
-  bool Loaded() const { return m_module != nullptr; }
-
- private:
-  HMODULE m_module;
-};
 
 // Runs step on the sheet from a timer inside its modal loop, once this thread shows it and
 // then on every tick until step answers that it is done.
@@ -89,7 +65,7 @@ SheetDriver* SheetDriver::s_driver = nullptr;
 }  // namespace
 
 TEST(ButtonColorChoice, StandardColourStoresDefaultAndBadValuesOpenWithASafeColour) {
-  LibraryResources library;
+  PlumageResources library;
   ASSERT_TRUE(library.Loaded());
   HWND page = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
                                 nullptr);
@@ -155,7 +131,7 @@ TEST(ButtonColorChoice, StandardColourStoresDefaultAndBadValuesOpenWithASafeColo
 }
 
 TEST(ButtonColorChoice, TheSystemColourChooserStartsAtTheShownColourAndGivesRgb) {
-  LibraryResources library;
+  PlumageResources library;
   ASSERT_TRUE(library.Loaded());
   HWND page = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
                                 nullptr);

@@ -20,29 +20,9 @@
 #include "settings/IconRecentFiles.h"
 #include "settings/SysFolderChooser.h"
 #include "tests/unit/TempProgramFolder.h"
+#include "tests/unit/PlumageResources.h"
 
 namespace {
-// The library's resources stand in for this program's while a test runs.
-class PlumageResources {
- public:
-  PlumageResources() {
-    char path[MAX_PATH];
-    std::string self(path, ::GetModuleFileNameA(nullptr, path, sizeof path));
-    m_library =
-        ::LoadLibraryA((self.substr(0, self.find_last_of('\\') + 1) + "Plumage.dll").c_str());
-    ::AfxSetResourceHandle(m_library);
-  }
-  ~PlumageResources() {
-    ::AfxSetResourceHandle(nullptr);
-    if (m_library) ::FreeLibrary(m_library);
-  }
-  PlumageResources(const PlumageResources&) = delete;
-  PlumageResources& operator=(const PlumageResources&) = delete;
-  bool Loaded() const { return m_library != nullptr; }
-
- private:
-  HMODULE m_library;
-};
 
 // Steps tried on every tick of a thread timer until each says it is done,
 // one after another; the modal loops of the dialogs under test run the timer.

@@ -14,6 +14,7 @@
 #include "core/Globals.h"
 #include "core/PlumageLibrary.h"
 #include "tests/unit/TempProgramFolder.h"
+#include "tests/unit/PlumageResources.h"
 
 namespace {
 // Presses OK in the options sheet as soon as the thread shows it.
@@ -56,12 +57,6 @@ void PutEntry(std::vector<char>& block, const char* key, uint32_t kind, uint32_t
   if (text) block.insert(block.end(), text, text + std::strlen(text) + 1);
 }
 
-std::string BuiltLibrary() {
-  char path[MAX_PATH];
-  DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
-  std::string file(path, length);
-  return file.substr(0, file.find_last_of('\\') + 1) + "Plumage.dll";
-}
 }  // namespace
 
 TEST(PlumageOptionDialog, OkHandsTheSnapshotBackWithinItsCapacityWhateverItHeld) {
@@ -88,8 +83,8 @@ TEST(PlumageOptionDialog, OkHandsTheSnapshotBackWithinItsCapacityWhateverItHeld)
 
   for (Case& c : cases) {
     TempProgramFolder folder("[Common]\nRctNo=4\n");
-    ASSERT_TRUE(
-        ::CopyFileA(BuiltLibrary().c_str(), (folder.Folder() + "Plumage.dll").c_str(), FALSE));
+    ASSERT_TRUE(::CopyFileA(PlumageResources::Path().c_str(),
+                            (folder.Folder() + "Plumage.dll").c_str(), FALSE));
     uint32_t capacity =
         c.capacity ? c.capacity : static_cast<uint32_t>(4 + c.entries.size() + 200 * 78);
     std::vector<char> block;

@@ -13,6 +13,7 @@
 
 #include "core/BarMessages.h"
 #include "core/PlumageLibrary.h"
+#include "tests/unit/PlumageResources.h"
 
 namespace {
 
@@ -64,13 +65,6 @@ void PutTab(std::vector<char>& block, const std::string& name, uint32_t number) 
   block.insert(block.end(), bytes, bytes + sizeof commands);
 }
 
-std::string BuiltLibrary() {
-  char path[MAX_PATH];
-  DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
-  std::string file(path, length);
-  return file.substr(0, file.find_last_of('\\') + 1) + "Plumage.dll";
-}
-
 }  // namespace
 
 TEST(TabListDialog, ResultsNeverOverrunTheBarsBuffersAndAMissingListChangesNothing) {
@@ -87,7 +81,7 @@ TEST(TabListDialog, ResultsNeverOverrunTheBarsBuffersAndAMissingListChangesNothi
   };
   for (int i = 1; i <= 1000; ++i) cases[2].tabs.emplace_back("Tab" + std::to_string(i), i);
 
-  HMODULE plumage = ::LoadLibraryA(BuiltLibrary().c_str());
+  HMODULE plumage = ::LoadLibraryA(PlumageResources::Path().c_str());
   ASSERT_NE(plumage, nullptr);
   auto order = reinterpret_cast<ChgTabOrderDialogProc>(
       reinterpret_cast<void*>(::GetProcAddress(plumage, "ChgTabOrderDialog")));
