@@ -12,12 +12,8 @@ extern "C" BOOL WINAPI DisplayBtnPropDialog(HWND owner, PlumageTabRecord* tab, W
     if (!tab || !button || !style || !record) return FALSE;
     CPlumageApp& app = PlumageApp();
     CCallScope scope(app);
-    DialogContext& context = app.BeginCall(owner);
+    DialogContext& context = BeginTabCall(app, owner, tab);
     context.style = *style;
-    context.tabName = tab->name ? tab->name : "";
-    context.tabNumber = static_cast<BYTE>(tab->number);
-    context.tabColor = tab->color;
-    context.tabTextColor = tab->textColor;
     context.btnCommand = button->command ? button->command : "*";
     context.btnFlags = button->flags;
     context.btnTextColor = button->textColor;

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "core/PlumageLibrary.h"
 #include "settings/PlumageApp.h"
 
 template <typename Call>
@@ -43,3 +44,16 @@ class CCallScope {
  private:
   CPlumageApp& m_app;
 };
+
+// Starts a call on the current tab: a fresh context for owner with the tab's
+// name, number and colours (none when the caller gave no tab).
+inline DialogContext& BeginTabCall(CPlumageApp& app, HWND owner, const PlumageTabRecord* tab) {
+  DialogContext& context = app.BeginCall(owner);
+  if (tab) {
+    context.tabName = tab->name ? tab->name : "";
+    context.tabNumber = static_cast<BYTE>(tab->number);
+    context.tabColor = tab->color;
+    context.tabTextColor = tab->textColor;
+  }
+  return context;
+}

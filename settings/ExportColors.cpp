@@ -13,12 +13,8 @@ extern "C" BOOL WINAPI BarBkPropDialog(HWND owner, PlumageTabRecord* tab, DWORD*
     if (!tab) return FALSE;
     CPlumageApp& app = PlumageApp();
     CCallScope scope(app);
-    DialogContext& context = app.BeginCall(owner);
+    DialogContext& context = BeginTabCall(app, owner, tab);
     context.style = style ? *style : 0;
-    context.tabName = tab->name ? tab->name : "";
-    context.tabNumber = static_cast<BYTE>(tab->number);
-    context.tabColor = tab->color;
-    context.tabTextColor = tab->textColor;
 
     CColorSheet sheet(owner);
     const SplitColor bk = SplitColorValue(tab->color);

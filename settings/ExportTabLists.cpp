@@ -9,17 +9,10 @@
 
 namespace {
 
-DialogContext& BeginTabCall(CPlumageApp& app, HWND owner, const PlumageTabRecord* tab) {
-  DialogContext& context = app.BeginCall(owner);
-  if (tab) {
-    context.tabName = tab->name ? tab->name : "";
-    context.tabNumber = static_cast<BYTE>(tab->number);
-    context.tabColor = tab->color;
-    context.tabTextColor = tab->textColor;
-  }
+// The toolbars of both dialogs.
+void LoadToolbarClasses() {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
   ::InitCommonControlsEx(&controls);
-  return context;
 }
 
 }  // namespace
@@ -30,6 +23,7 @@ extern "C" BOOL WINAPI ChgTabOrderDialog(HWND owner, PlumageTabRecord* tab, char
     CPlumageApp& app = PlumageApp();
     CCallScope scope(app);
     DialogContext& context = BeginTabCall(app, owner, tab);
+    LoadToolbarClasses();
     context.outBuffer1 = order;
     CTabOrderDlg dialog(owner, context);
     app.m_pMainWnd = &dialog;
@@ -44,6 +38,7 @@ extern "C" BOOL WINAPI UpdTabShowHideDialog(HWND owner, PlumageTabRecord* tab, c
     CPlumageApp& app = PlumageApp();
     CCallScope scope(app);
     DialogContext& context = BeginTabCall(app, owner, tab);
+    LoadToolbarClasses();
     context.outBuffer1 = shown;
     context.outBuffer2 = hidden;
     CTabShowHideDlg dialog(owner, context);
