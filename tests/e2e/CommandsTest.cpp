@@ -302,14 +302,17 @@ TEST_F(CommandsTest, ATabsButtonMenuOffersItsButtonsAndStartsTheChosenOne) {
 }
 
 TEST_F(CommandsTest, RenameInAVerticalBarOpensTheTabOrderDialogInstead) {
-  ASSERT_TRUE(folder_.AddBinary("e2e\\Plumage.dll", "Plumage.DLL"));
+  ASSERT_TRUE(folder_.AddBinary("Plumage.dll", "Plumage.DLL"));
   HWND frame = StartBar("Style=" + std::to_string(0x82DC | 0x10000) + "\r\n", ThreeTabs());
   ASSERT_NE(frame, nullptr);
-  ASSERT_TRUE(SendWithTimeout(frame, WM_COMMAND, 32773, 0, 10000));
+  // Posted: the dialog runs inside the bar's handling of the command.
+  ASSERT_TRUE(Post(frame, WM_COMMAND, 32773, 0));
+  HWND dialog = bar_.WaitForWindow("#32770", Cp932(L"順序の変更").c_str(), 10000);
+  ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(FirstChild(Strip(frame), "Edit", true), nullptr);
+  ASSERT_TRUE(Post(dialog, WM_COMMAND, IDCANCEL, 0));
+  ASSERT_TRUE(WaitUntil([dialog] { return !::IsWindow(dialog); }, 10000));
   ASSERT_TRUE(Exit());
-  // The stand-in dialog hands the tabs back reversed.
-  EXPECT_EQ(Section("Order"), "[Order]\r\n3=1\r\n2=1\r\n1=1\r\n4=-1\r\n");
 }
 
 TEST_F(CommandsTest, OtherProgramsMessagesOutOfRangeAreIgnored) {

@@ -1,7 +1,7 @@
 // Stands in for the settings library in the end-to-end tests that need a dialog's result without
 // the dialog: exports three of its calls by their plain names and answers them at once, the way
-// the real sheets hand their results back (the options sheet itself is tested with the real
-// library; the stand-in lets a scenario hand the bar an exact style word). The button call
+// the real sheets hand their results back. The dialogs themselves are tested with the real
+// library; the stand-in lets a scenario hand the bar an exact result or style word. The button call
 // appends " (edited)|4" to the command; the tab-order call asks its owner for the visible tabs
 // (WM_TABLIST) and returns them in reverse order; the options call notes its page in
 // FakeOptionsPage.txt beside the program and returns the integer options listed in
