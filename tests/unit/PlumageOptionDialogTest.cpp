@@ -13,34 +13,10 @@
 #include "core/BarOptions.h"
 #include "core/Globals.h"
 #include "core/PlumageLibrary.h"
+#include "tests/unit/PlumageSheet.h"
 #include "tests/unit/TempProgramFolder.h"
 
 namespace {
-// Presses OK in the options sheet as soon as the thread shows it.
-class SheetOkPresser {
- public:
-  SheetOkPresser() { m_timer = ::SetTimer(nullptr, 0, 20, &Tick); }
-  ~SheetOkPresser() { ::KillTimer(nullptr, m_timer); }
-  SheetOkPresser(const SheetOkPresser&) = delete;
-  SheetOkPresser& operator=(const SheetOkPresser&) = delete;
-
- private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    ::EnumThreadWindows(::GetCurrentThreadId(), &Press, 0);
-  }
-  static BOOL CALLBACK Press(HWND window, LPARAM) {
-    char name[16] = "";
-    ::GetClassNameA(window, name, sizeof name);
-    if (lstrcmpA(name, "#32770") == 0 && ::IsWindowVisible(window) &&
-        ::SendMessageA(window, PSM_GETCURRENTPAGEHWND, 0, 0) && !::GetPropA(window, "pressed")) {
-      ::SetPropA(window, "pressed", reinterpret_cast<HANDLE>(1));
-      ::PostMessageA(window, PSM_PRESSBUTTON, PSBTN_OK, 0);
-    }
-    return TRUE;
-  }
-  UINT_PTR m_timer;
-};
-
 void PutWord(std::vector<char>& block, uint32_t word) {
   const char* bytes = reinterpret_cast<const char*>(&word);
   block.insert(block.end(), bytes, bytes + 4);
@@ -56,12 +32,6 @@ void PutEntry(std::vector<char>& block, const char* key, uint32_t kind, uint32_t
   if (text) block.insert(block.end(), text, text + std::strlen(text) + 1);
 }
 
-std::string BuiltLibrary() {
-  char path[MAX_PATH];
-  DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
-  std::string file(path, length);
-  return file.substr(0, file.find_last_of('\\') + 1) + "Plumage.dll";
-}
 }  // namespace
 
 TEST(PlumageOptionDialog, OkHandsTheSnapshotBackWithinItsCapacityWhateverItHeld) {
@@ -89,7 +59,7 @@ TEST(PlumageOptionDialog, OkHandsTheSnapshotBackWithinItsCapacityWhateverItHeld)
   for (Case& c : cases) {
     TempProgramFolder folder("[Common]\nRctNo=4\n");
     ASSERT_TRUE(
-        ::CopyFileA(BuiltLibrary().c_str(), (folder.Folder() + "Plumage.dll").c_str(), FALSE));
+        ::CopyFileA(BuiltPlumage().c_str(), (folder.Folder() + "Plumage.dll").c_str(), FALSE));
     uint32_t capacity =
         c.capacity ? c.capacity : static_cast<uint32_t>(4 + c.entries.size() + 200 * 78);
     std::vector<char> block;
@@ -108,7 +78,7 @@ TEST(PlumageOptionDialog, OkHandsTheSnapshotBackWithinItsCapacityWhateverItHeld)
       ASSERT_NE(dialog, nullptr);
       DWORD style = 33500;
       {
-        SheetOkPresser presser;
+        SheetPresser presser(PSBTN_OK);
         dialog(nullptr, &style, reinterpret_cast<BYTE*>(block.data()), 0);
       }
       EXPECT_EQ(style, 33500u) << c.what;
