@@ -198,30 +198,46 @@ bool CBarOptions::ReadExchangeBlock(const char* block, size_t size) {
     bool changed = ReadWord(block + pos + 4) != 0;
     pos += kHeaderBytes;
     std::string name(key, keyLength);
-    // A key neither cached here nor in the file, that the other side only
-    // read with its default, is taken over as it is, not as a change.
-    bool takeAsRead = !changed && m_entries.count(name) == 0 &&
-                      m_file.ReadString(m_section.c_str(), name.c_str(), kAbsent) == kAbsent;
+    const char* text = block + pos;
+    size_t textLength = 0;
     if (kind == kString) {
       // The stored address is never used: the text follows the header.
-      const char* text = block + pos;
-      size_t textLength = ::strnlen(text, limit - pos);
+      textLength = ::strnlen(text, limit - pos);
       if (textLength == limit - pos) return false;
-      if (takeAsRead) {
-        Entry& entry = m_entries[name];
-        entry.kind = kString;
-        entry.text.assign(text, textLength);
-      } else {
-        SetString(name.c_str(), std::string(text, textLength).c_str());
-      }
       pos += textLength + 1;
-    } else if (takeAsRead) {
-      Entry& entry = m_entries[name];
-      entry.kind = kInteger;
-      entry.intValue = static_cast<int>(value);
-    } else {
-      SetInt(name.c_str(), static_cast<int>(value));
     }
+    // The file is read once per key (the setters would read it up to three
+    // times): a block of every [Common] key is read on each dialog call.
+    const bool cached = m_entries.count(name) != 0;
+    const std::string fileText =
+        cached ? std::string() : m_file.ReadString(m_section.c_str(), name.c_str(), kAbsent);
+    const bool absent = !cached && fileText == kAbsent;
+    if (absent) {
+      // A key neither cached here nor in the file is taken over as it is: as
+      // a change when the other side changed it, else as read with its default.
+      Entry& entry = m_entries[name];
+      entry.kind = kind == kString ? kString : kInteger;
+      if (kind == kString)
+        entry.text.assign(text, textLength);
+      else
+        entry.intValue = static_cast<int>(value);
+      entry.changed = changed;
+      continue;
+    }
+    if (!cached) {
+      // Cached as the file holds it; the setter below compares with that.
+      Entry& entry = m_entries[name];
+      entry.kind = kind == kString ? kString : kInteger;
+      if (kind == kString) {
+        entry.text = fileText;
+      } else if (!ParseProfileInt(fileText.c_str(), &entry.intValue)) {
+        entry.intValue = static_cast<int>(value);
+      }
+    }
+    if (kind == kString)
+      SetString(name.c_str(), std::string(text, textLength).c_str());
+    else
+      SetInt(name.c_str(), static_cast<int>(value));
   }
   return false;  // no end marker within the block
 }

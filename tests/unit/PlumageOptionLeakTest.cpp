@@ -1,6 +1,7 @@
 // The real Plumage.dll loaded, called and freed as Kestrel does it, a hundred
 // times over with the options sheet cancelled as soon as it shows: the process
-// keeps no GDI or USER object and no module of any call.
+// keeps no GDI or USER object and no module of any call, and the Version
+// page shows its text each time.
 #include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
@@ -29,6 +30,15 @@ BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
   ++*reinterpret_cast<int*>(count);
   ::EnumChildWindows(window, &CountWindow, count);
   return TRUE;
+}
+
+// The Version page shows its text in the rich edit control, whose library
+// the page loads itself.
+bool g_versionShown = false;
+void SeeVersionText(HWND sheet) {
+  HWND page = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+  HWND edit = ::FindWindowExA(page, nullptr, "RichEdit20A", nullptr);
+  g_versionShown = edit && ::GetWindowTextLengthA(edit) > 0;
 }
 
 struct ProcessCounts {
@@ -94,10 +104,11 @@ TEST(PlumageOptionDialog, AHundredCancelledSheetsLeaveNoObjectOrModuleBehind) {
     DWORD style = 33500;
     BOOL ok = TRUE;
     if (dialog) {
-      SheetPresser cancel(PSBTN_CANCEL);
+      g_versionShown = false;
+      SheetPresser cancel(PSBTN_CANCEL, &SeeVersionText);
       ok = dialog(owner, &style, reinterpret_cast<BYTE*>(snapshot.data()), page);
     }
-    return ::FreeLibrary(plumage) && dialog && !ok;
+    return ::FreeLibrary(plumage) && dialog && !ok && (page != 7 || g_versionShown);
   };
   // The first call of each page leaves what the system keeps for the process
   // (the common controls' and the shell's caches).

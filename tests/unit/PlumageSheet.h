@@ -16,11 +16,14 @@ inline std::string BuiltPlumage() {
 }
 
 // Presses a sheet button (PSBTN_OK, PSBTN_CANCEL) in the property sheet the
-// thread shows, once, as soon as it shows its page.
+// thread shows, once, as soon as it shows its page; inspect (if given) sees
+// the sheet first.
 class SheetPresser {
  public:
-  explicit SheetPresser(int button) {
+  using Inspect = void (*)(HWND sheet);
+  explicit SheetPresser(int button, Inspect inspect = nullptr) {
     s_button = button;
+    s_inspect = inspect;
     m_timer = ::SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &Tick);
   }
   ~SheetPresser() { ::KillTimer(nullptr, m_timer); }
@@ -37,10 +40,12 @@ class SheetPresser {
     if (lstrcmpA(name, "#32770") == 0 && ::IsWindowVisible(window) &&
         ::SendMessageA(window, PSM_GETCURRENTPAGEHWND, 0, 0) && !::GetPropA(window, "pressed")) {
       ::SetPropA(window, "pressed", reinterpret_cast<HANDLE>(1));
+      if (s_inspect) s_inspect(window);
       ::PostMessageA(window, PSM_PRESSBUTTON, static_cast<WPARAM>(s_button), 0);
     }
     return TRUE;
   }
   static inline int s_button = PSBTN_OK;
+  static inline Inspect s_inspect = nullptr;
   UINT_PTR m_timer;
 };
