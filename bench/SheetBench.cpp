@@ -1,7 +1,7 @@
 // Opening and closing the settings library's sheets from the running bar,
 // against a minimal program that opens a property sheet of empty pages from a
 // library it loads and unloads the same way (MinimalSheetHost, MinimalSheet),
-// in alternating rounds of the same run (median of nine). A round runs from
+// in alternating rounds of the same run (median of fifteen). A round runs from
 // the posted menu command until the sheet shows its page ("open"), and on
 // through Cancel until the sheet is gone and the library unloaded ("open and
 // close"): everything the user waits for.
@@ -107,13 +107,13 @@ Round OpenAndClose(const Opener& opener) {
   return round;
 }
 
-// Nine alternating rounds after one unmeasured round of each; false when
+// Fifteen alternating rounds after one unmeasured round of each; false when
 // either side showed no sheet.
 bool Compare(const char* what, const Opener& measured, const Opener& baseline) {
   if (OpenAndClose(measured).total < 0) return false;
   if (OpenAndClose(baseline).total < 0) return false;
   std::vector<double> open, total, baseOpen, baseTotal;
-  for (int i = 0; i < 9; ++i) {
+  for (int i = 0; i < 15; ++i) {
     Round a = OpenAndClose(measured);
     Round b = OpenAndClose(baseline);
     if (a.total < 0 || b.total < 0) return false;
