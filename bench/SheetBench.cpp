@@ -178,9 +178,10 @@ int main() {
   if (!Compare("options sheet (8 pages)", {frame, kOptionsCommand, &bar, "Plumage.dll"},
                minimalEight))
     std::printf("options sheet: did not show\n");
-  if (!TargetFirstCell(bar, frame) ||
-      !Compare("button sheet of a shortcut (2 pages)",
-               {frame, kButtonPropertiesCommand, &bar, "Plumage.dll"}, minimalTwo))
+  if (!TargetFirstCell(bar, frame))
+    std::printf("button sheet: not measured (the bar showed no button menu)\n");
+  else if (!Compare("button sheet of a shortcut (2 pages)",
+                    {frame, kButtonPropertiesCommand, &bar, "Plumage.dll"}, minimalTwo))
     std::printf("button sheet: not available (the library shows no sheet for the button)\n");
   bar.CloseFrame();
   ::PostMessageA(hostWindow, WM_CLOSE, 0, 0);
