@@ -9,6 +9,7 @@
 #include "bar/BarLook.h"
 #include "bar/BarHost.h"
 #include "bar/RecentStrip.h"
+#include "bar/TabTextPaint.h"
 #include "core/CommonControls.h"
 #include "core/Globals.h"
 #include "core/StyleWord.h"
@@ -257,31 +258,16 @@ bool CTabStrip::OnSplitter(POINT point) const {
 }
 
 void CTabStrip::CreateFonts() {
-  NONCLIENTMETRICSA metrics{};
-  metrics.cbSize = sizeof metrics;
-  LOGFONTA font{};
-  if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-    font = metrics.lfMenuFont;
-  else
-    ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
-  // A strip thinner than the font's margin still gets a one-pixel font.
-  font.lfHeight = -std::max(1, std::min(Thickness() - 4, kMaxTabThickness));
-  font.lfWidth = 0;
-  int angle = m_orientation == tablayout::kVerticalRight  ? 900
-              : m_orientation == tablayout::kVerticalLeft ? 2700
-                                                          : 0;
-  font.lfEscapement = angle;
-  font.lfOrientation = angle;
+  LOGFONTA font = tabtext::TabFont(Thickness(), m_orientation, false);
   m_font.Attach(::CreateFontIndirectA(&font));
   // An edit control cannot show rotated text: the rename edit of a vertical
   // strip gets the same font upright.
   LOGFONTA upright = font;
   upright.lfEscapement = upright.lfOrientation = 0;
-  m_editFont.Attach(angle ? ::CreateFontIndirectA(&upright) : nullptr);
+  m_editFont.Attach(font.lfEscapement ? ::CreateFontIndirectA(&upright) : nullptr);
   m_fontThickness = Thickness();
-  font.lfWeight = FW_BOLD;
-  font.lfUnderline = TRUE;
-  m_selectedFont.Attach(::CreateFontIndirectA(&font));
+  LOGFONTA selected = tabtext::TabFont(Thickness(), m_orientation, true);
+  m_selectedFont.Attach(::CreateFontIndirectA(&selected));
   InvalidateMeasures();
 }
 

@@ -177,8 +177,6 @@ class CTabStrip : public CWnd {
   // Painting.
   void PaintTab(HDC dc, const CTabItem& tab, bool selected) const;
   void PaintTabText(HDC dc, const CTabItem& tab, bool selected) const;
-  void PaintRotatedText(HDC dc, const std::string& text, const RECT& box, int width,
-                        int align) const;
   void PaintEmblem(HDC dc, int lastFarEdge) const;
 
   // Text shown by the tooltip and the rename edit.

@@ -23,6 +23,12 @@ void WriteWord(char* p, uint32_t word) { std::memcpy(p, &word, sizeof word); }
 
 std::string IntText(int value) { return std::to_string(value); }
 
+std::string Trimmed(const std::string& text) {
+  size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return std::string();
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 }  // namespace
 
 bool CBarOptions::KeyLess::operator()(const std::string& a, const std::string& b) const {
@@ -180,8 +186,28 @@ bool CBarOptions::WriteExchangeBlock(char* block) const {
   return ok;
 }
 
+CBarOptions::FileValues CBarOptions::ReadFileValues() const {
+  FileValues values;
+  for (const std::string& line : m_file.ReadSection(m_section.c_str())) {
+    size_t equals = line.find('=');
+    if (equals == std::string::npos) continue;
+    std::string value = Trimmed(line.substr(equals + 1));
+    // One pair of enclosing quotes is dropped, as a single read drops it.
+    if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
+      value = value.substr(1, value.size() - 2);
+    // The first of repeated keys counts.
+    values.emplace(Trimmed(line.substr(0, equals)), std::move(value));
+  }
+  return values;
+}
+
 bool CBarOptions::ReadExchangeBlock(const char* block, size_t size) {
   if (block == nullptr || size < 4) return false;
+  // The section is read once, when the first key the cache lacks comes:
+  // a block carries every [Common] key, and under Wine each single read
+  // opens the file anew.
+  bool fileRead = false;
+  FileValues fileValues;
   size_t limit = std::min<size_t>(size, ReadWord(block));
   size_t pos = 4;
   while (pos < limit) {
@@ -198,30 +224,48 @@ bool CBarOptions::ReadExchangeBlock(const char* block, size_t size) {
     bool changed = ReadWord(block + pos + 4) != 0;
     pos += kHeaderBytes;
     std::string name(key, keyLength);
-    // A key neither cached here nor in the file, that the other side only
-    // read with its default, is taken over as it is, not as a change.
-    bool takeAsRead = !changed && m_entries.count(name) == 0 &&
-                      m_file.ReadString(m_section.c_str(), name.c_str(), kAbsent) == kAbsent;
+    const char* text = block + pos;
+    size_t textLength = 0;
     if (kind == kString) {
       // The stored address is never used: the text follows the header.
-      const char* text = block + pos;
-      size_t textLength = ::strnlen(text, limit - pos);
+      textLength = ::strnlen(text, limit - pos);
       if (textLength == limit - pos) return false;
-      if (takeAsRead) {
-        Entry& entry = m_entries[name];
-        entry.kind = kString;
-        entry.text.assign(text, textLength);
-      } else {
-        SetString(name.c_str(), std::string(text, textLength).c_str());
-      }
       pos += textLength + 1;
-    } else if (takeAsRead) {
-      Entry& entry = m_entries[name];
-      entry.kind = kInteger;
-      entry.intValue = static_cast<int>(value);
-    } else {
-      SetInt(name.c_str(), static_cast<int>(value));
     }
+    const bool cached = m_entries.count(name) != 0;
+    if (!cached && !fileRead) {
+      fileValues = ReadFileValues();
+      fileRead = true;
+    }
+    auto inFile = cached ? fileValues.end() : fileValues.find(name);
+    const bool absent = !cached && inFile == fileValues.end();
+    const std::string fileText = absent || cached ? std::string() : inFile->second;
+    if (absent) {
+      // A key neither cached here nor in the file is taken over as it is: as
+      // a change when the other side changed it, else as read with its default.
+      Entry& entry = m_entries[name];
+      entry.kind = kind == kString ? kString : kInteger;
+      if (kind == kString)
+        entry.text.assign(text, textLength);
+      else
+        entry.intValue = static_cast<int>(value);
+      entry.changed = changed;
+      continue;
+    }
+    if (!cached) {
+      // Cached as the file holds it; the setter below compares with that.
+      Entry& entry = m_entries[name];
+      entry.kind = kind == kString ? kString : kInteger;
+      if (kind == kString) {
+        entry.text = fileText;
+      } else if (!ParseProfileInt(fileText.c_str(), &entry.intValue)) {
+        entry.intValue = static_cast<int>(value);
+      }
+    }
+    if (kind == kString)
+      SetString(name.c_str(), std::string(text, textLength).c_str());
+    else
+      SetInt(name.c_str(), static_cast<int>(value));
   }
   return false;  // no end marker within the block
 }

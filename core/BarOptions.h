@@ -69,6 +69,10 @@ class CBarOptions {
     bool operator()(const std::string& a, const std::string& b) const;
   };
 
+  using FileValues = std::map<std::string, std::string, KeyLess>;
+  // The section's values as reading them one by one would give them.
+  FileValues ReadFileValues() const;
+
   Entry& CacheInt(const char* key, int defaultValue);
   Entry& CacheString(const char* key, const char* defaultValue);
   size_t ExchangeBytesNeeded() const;

@@ -6,13 +6,20 @@
 HPROPSHEETPAGE CPropertyPage::CreatePage() {
   PROPSHEETPAGEA page{};
   page.dwSize = sizeof page;
-  page.dwFlags = PSP_DEFAULT | (m_caption.empty() ? 0 : PSP_USETITLE);
+  page.dwFlags = PSP_DEFAULT | PSP_USECALLBACK | (m_caption.empty() ? 0 : PSP_USETITLE);
   page.hInstance = AfxGetResourceHandle();
   page.pszTemplate = MAKEINTRESOURCEA(m_templateId);
   page.pszTitle = m_caption.c_str();
   page.pfnDlgProc = &CPropertyPage::StaticPageProc;
+  page.pfnCallback = &CPropertyPage::PageCallback;
   page.lParam = reinterpret_cast<LPARAM>(this);
   return ::CreatePropertySheetPageA(&page);
+}
+
+UINT CALLBACK CPropertyPage::PageCallback(HWND, UINT message, PROPSHEETPAGEA* record) {
+  if (message != PSPCB_CREATE) return 1;
+  auto* page = record ? reinterpret_cast<CPropertyPage*>(record->lParam) : nullptr;
+  return page && page->OnCreatingWindow() ? 1 : 0;
 }
 
 void CPropertyPage::SetModified(bool changed) {

@@ -33,6 +33,9 @@ class CPropertyPage : public CDialog {
   virtual BOOL OnApply();
   // Cancel.
   virtual void OnReset();
+  // The page's window is about to be made (the first time the page is
+  // shown): false refuses it. For what only a shown page needs.
+  virtual bool OnCreatingWindow() { return true; }
   LRESULT OnNotify(const NMHDR& header) override;
   // Enter and Esc belong to the sheet, which ends itself; a page never ends.
   void OnOK() override {}
@@ -41,6 +44,7 @@ class CPropertyPage : public CDialog {
  private:
   friend class CPropertySheet;
   static INT_PTR CALLBACK StaticPageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  static UINT CALLBACK PageCallback(HWND hwnd, UINT message, PROPSHEETPAGEA* page);
 
   std::string m_caption;
   CPropertySheet* m_sheet = nullptr;

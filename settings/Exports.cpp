@@ -25,8 +25,6 @@ extern "C" BOOL WINAPI OptionDialog(HWND owner, DWORD* style, BYTE* snapshot, in
     // file's values stand in for the rest.
     options.ReadExchangeBlock(reinterpret_cast<const char*>(snapshot));
     context.options = &options;
-    // The Version page's rich edit control.
-    CLoadedLibrary richEdit("riched20.dll");
     COptSheet sheet(owner, page, context, app.GetSettings());
     app.m_pMainWnd = &sheet;
     if (sheet.DoModal() != IDOK) return FALSE;

@@ -1,20 +1,17 @@
 #pragma once
 
-#include "settings/OptPage.h"
+#include "settings/OptPreviewPage.h"
 
 // Button page: icon size, 3-D effect, colour, text, font size, width and overflow.
-class COptButtonPage : public COptPage {
+class COptButtonPage : public COptPreviewPage {
  public:
-  using COptPage::COptPage;
+  COptButtonPage(UINT templateId, OptValues& values, const OptValues& start,
+                 DialogContext& context);
 
  protected:
   BOOL OnInitDialog() override;
   void DoDataExchange(CDataExchange& dx) override;
-  BOOL OnSetActive() override;
   BOOL OnApply() override;
-  BOOL OnCommand(UINT id, UINT code, HWND control) override;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
- private:
-  void Changed();
+  void EnableControls() override;
+  void DrawPreview(HDC dc, const RECT& area) override;
 };

@@ -1,17 +1,15 @@
 #pragma once
 
-#include "settings/OptPage.h"
+#include "settings/OptPreviewPage.h"
 
 // Frame page: the frame's 3-D effect and the outer and button borders.
-class COptFramePage : public COptPage {
+class COptFramePage : public COptPreviewPage {
  public:
-  using COptPage::COptPage;
+  COptFramePage(UINT templateId, OptValues& values, const OptValues& start, DialogContext& context);
 
  protected:
   BOOL OnInitDialog() override;
   void DoDataExchange(CDataExchange& dx) override;
-  BOOL OnSetActive() override;
   BOOL OnApply() override;
-  BOOL OnCommand(UINT id, UINT code, HWND control) override;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void DrawPreview(HDC dc, const RECT& area) override;
 };

@@ -10,6 +10,7 @@
 #include "bar/BtnItem.h"
 #include "bar/CellGeometry.h"
 #include "bar/TabLayout.h"
+#include "bar/TabTextPaint.h"
 #include "core/StyleWord.h"
 #include "framework/GdiObject.h"
 
@@ -92,36 +93,40 @@ void DrawBarPreview(HDC dc, const RECT& area, DWORD style, const OptValues& v) {
 
 void DrawTabPreview(HDC dc, const RECT& area, const OptValues& v) {
   ::FillRect(dc, &area, ::GetSysColorBrush(COLOR_3DFACE));
-  const char* names[] = {"メイン", "ツール", "とても長い名前のタブ"};
-  const int thickness = std::clamp(::GetSystemMetrics(SM_CYHSCROLL) + v.tabHightAdj, 4, 40);
-  CFont font(MakeFont(std::max(1, thickness - 4), FW_NORMAL));
-  CSelectObject selectFont(dc, font.GetSafeHandle());
+  const std::string names[] = {"メイン", "ツール", "とても長い名前のタブ"};
+  // Thick as the bar's tabs, in the bar's fonts, laid out with the selected
+  // (first) tab's font as the bar lays its tabs out.
+  const int thickness = std::max(0, ::GetSystemMetrics(SM_CYHSCROLL) + v.tabHightAdj);
+  LOGFONTA plain = tabtext::TabFont(thickness, tablayout::kHorizontal, false);
+  LOGFONTA bold = tabtext::TabFont(thickness, tablayout::kHorizontal, true);
+  CFont font(::CreateFontIndirectA(&plain));
+  CFont selectedFont(::CreateFontIndirectA(&bold));
+  CSelectObject selectFont(dc, selectedFont.GetSafeHandle());
   TEXTMETRICA metrics{};
   ::GetTextMetricsA(dc, &metrics);
   std::vector<int> widths;
-  for (const char* name : names) {
-    SIZE size{};
-    ::GetTextExtentPoint32A(dc, name, lstrlenA(name), &size);
-    widths.push_back(size.cx);
-  }
+  for (const std::string& name : names) widths.push_back(tabtext::MeasureWidth(dc, name));
   const int fixed = v.tabWidthMode == 1 ? v.tabTxtWidth * metrics.tmAveCharWidth : -1;
   const int top = area.top + (area.bottom - area.top - thickness) / 2;
   std::vector<tablayout::Span> spans = tablayout::LayoutSpans(widths, area.left + 6, 0, fixed);
+  const UINT overflow = static_cast<UINT>(OverflowFormat(v.tabOverflow));
   int oldMode = ::SetBkMode(dc, TRANSPARENT);
-  // Painted last to first so the first (selected) tab lies on top.
-  for (size_t i = spans.size(); i-- > 0;) {
+  COLORREF oldColor = ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
+  // The others first, the selected tab last, on top of its neighbours.
+  for (size_t n = 1; n <= spans.size(); ++n) {
+    const size_t i = n % spans.size();
+    const bool selected = i == 0;
     RECT r{spans[i].start, top, spans[i].start + spans[i].length, top + thickness};
     tablayout::Quad quad = tablayout::TabPolygon(r, tablayout::kHorizontal);
     CRgn region(::CreatePolygonRgn(quad.points, 4, WINDING));
-    if (region)
-      PaintTabFace(dc, region.GetSafeHandle(), quad, tablayout::kHorizontal,
-                   ::GetSysColor(i == 0 ? COLOR_WINDOW : COLOR_BTNFACE));
-    RECT box{r.left + 10, r.top + 1, r.right - 10, r.bottom - 2};
-    UINT format = spans[i].truncated ? static_cast<UINT>(OverflowFormat(v.tabOverflow))
-                                     : static_cast<UINT>(DT_CENTER | DT_END_ELLIPSIS);
-    ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
-    ::DrawTextA(dc, names[i], lstrlenA(names[i]), &box,
-                format | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    if (!region) continue;
+    PaintTabFace(dc, region.GetSafeHandle(), quad, tablayout::kHorizontal,
+                 ::GetSysColor(COLOR_BTNFACE));
+    ::SelectObject(dc, selected ? selectedFont.GetSafeHandle() : font.GetSafeHandle());
+    SIZE extent{-1, -1};
+    tabtext::PaintTabName(dc, names[i], r, spans[i].truncated, selected, tablayout::kHorizontal,
+                          overflow, extent);
   }
+  ::SetTextColor(dc, oldColor);
   ::SetBkMode(dc, oldMode);
 }

@@ -8,6 +8,10 @@
 #include "plumage_res.h"
 #include "settings/OptPreview.h"
 
+COptTabPage::COptTabPage(UINT templateId, OptValues& values, const OptValues& start,
+                         DialogContext& context)
+    : COptPreviewPage(templateId, IDCT_PREVIEW, values, start, context) {}
+
 BOOL COptTabPage::OnInitDialog() {
   SetTrackRange(IDCT_WIDTH, 4, 15);
   SetTrackRange(IDCT_HEIGHT, -5, 10);
@@ -23,11 +27,6 @@ void COptTabPage::DoDataExchange(CDataExchange& dx) {
   DDX_Slider(dx, IDCT_HEIGHT, m_values.tabHightAdj);
 }
 
-BOOL COptTabPage::OnSetActive() {
-  ::InvalidateRect(GetDlgItem(IDCT_PREVIEW), nullptr, TRUE);
-  return TRUE;
-}
-
 BOOL COptTabPage::OnApply() {
   Options().SetInt("TabTxtDraw", OverflowFormat(m_values.tabOverflow));
   Options().SetInt("TabTxtWidth", m_values.tabTxtWidth);
@@ -39,40 +38,16 @@ BOOL COptTabPage::OnApply() {
   return TRUE;
 }
 
-void COptTabPage::Changed() {
-  UpdateData(TRUE);
+BOOL COptTabPage::OnCommand(UINT id, UINT code, HWND control) {
+  // "Standard" puts the height back to 0.
+  if (code == BN_CLICKED && id == IDCT_STANDARD_HEIGHT)
+    ::SendMessageA(GetDlgItem(IDCT_HEIGHT), TBM_SETPOS, TRUE, 0);
+  return COptPreviewPage::OnCommand(id, code, control);
+}
+
+void COptTabPage::EnableControls() {
   const bool fixed = m_values.tabWidthMode == 1;
   for (int id : {IDCT_WIDTH, IDCT_ELLIPSIS, IDCT_LEFT, IDCT_RIGHT}) Enable(id, fixed);
-  ::InvalidateRect(GetDlgItem(IDCT_PREVIEW), nullptr, TRUE);
 }
 
-BOOL COptTabPage::OnCommand(UINT id, UINT code, HWND control) {
-  if (code == BN_CLICKED && id == IDCT_STANDARD_HEIGHT) {
-    ::SendMessageA(GetDlgItem(IDCT_HEIGHT), TBM_SETPOS, TRUE, 0);
-    Changed();
-    return TRUE;
-  }
-  if (code == BN_CLICKED) {
-    Changed();
-    return TRUE;
-  }
-  return COptPage::OnCommand(id, code, control);
-}
-
-LRESULT COptTabPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-      if (LOWORD(wParam) != TB_THUMBTRACK) Changed();
-      return 0;
-    case WM_DRAWITEM: {
-      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (item.CtlID != IDCT_PREVIEW) break;
-      DrawTabPreview(item.hDC, item.rcItem, m_values);
-      return TRUE;
-    }
-    default:
-      break;
-  }
-  return COptPage::WindowProc(message, wParam, lParam);
-}
+void COptTabPage::DrawPreview(HDC dc, const RECT& area) { DrawTabPreview(dc, area, m_values); }

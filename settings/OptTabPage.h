@@ -1,20 +1,17 @@
 #pragma once
 
-#include "settings/OptPage.h"
+#include "settings/OptPreviewPage.h"
 
 // Tab page: automatic or fixed tab width, the fixed width and overflow, the height.
-class COptTabPage : public COptPage {
+class COptTabPage : public COptPreviewPage {
  public:
-  using COptPage::COptPage;
+  COptTabPage(UINT templateId, OptValues& values, const OptValues& start, DialogContext& context);
 
  protected:
   BOOL OnInitDialog() override;
   void DoDataExchange(CDataExchange& dx) override;
-  BOOL OnSetActive() override;
   BOOL OnApply() override;
   BOOL OnCommand(UINT id, UINT code, HWND control) override;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
- private:
-  void Changed();
+  void EnableControls() override;
+  void DrawPreview(HDC dc, const RECT& area) override;
 };

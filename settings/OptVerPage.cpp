@@ -5,6 +5,7 @@
 #include <string>
 
 #include "plumage_res.h"
+#include "settings/ExportCall.h"
 
 namespace {
 const char kMailAddress[] = "kestrel@example.org";
@@ -30,6 +31,15 @@ COptVerPage::COptVerPage(UINT templateId, OptValues& values, const OptValues& st
     : COptPage(templateId, values, start, context),
       m_homePage(kHomePage),
       m_mail(std::string("mailto:") + kMailAddress) {}
+
+COptVerPage::~COptVerPage() = default;
+
+bool COptVerPage::OnCreatingWindow() {
+  // Most sheets are closed without this page: loading the library for each
+  // would cost every sheet the time of a library load and unload.
+  if (!m_richEdit) m_richEdit = std::make_unique<CLoadedLibrary>("riched20.dll");
+  return true;
+}
 
 BOOL COptVerPage::OnInitDialog() {
   BOOL focus = COptPage::OnInitDialog();

@@ -262,3 +262,33 @@ TEST(BarOptions, DamagedExchangeBlockIsReadUpToTheDamage) {
 }
 
 }  // namespace
+
+TEST(BarOptions, ABlockIsComparedWithTheFileAsSingleReadsSeeIt) {
+  TempProgramFolder folder(
+      "[Common]\nBlank =  7  \nQuoted=\"abc\"\nSingle='x'\nTwice=1\nTwice=2\nEmpty=\n"
+      "CASEKEY=3\nOdd=\"y\n");
+  const struct {
+    const char* key;
+    const char* text;  // nullptr: the integer
+    int value;
+  } cases[] = {{"Blank", nullptr, 7},   {"Quoted", "abc", 0},  {"Single", "x", 0},
+               {"Twice", nullptr, 1},   {"Twice", nullptr, 2}, {"Empty", "", 0},
+               {"CaseKey", nullptr, 3}, {"Odd", "\"y", 0},     {"Missing", nullptr, 0}};
+  for (const auto& c : cases) {
+    // Every key of the block is marked changed on its way from a section the file lacks.
+    CBarOptions source(g_settingsFile, "Elsewhere");
+    CBarOptions single(g_settingsFile, "Common");
+    if (c.text) {
+      source.SetString(c.key, c.text);
+      single.SetString(c.key, c.text);
+    } else {
+      source.SetInt(c.key, c.value);
+      single.SetInt(c.key, c.value);
+    }
+    std::vector<char> block = source.BuildExchangeBlock();
+    CBarOptions reader(g_settingsFile, "Common");
+    ASSERT_TRUE(reader.ReadExchangeBlock(block.data()));
+    EXPECT_EQ(reader.ChangedSince(c.key), single.ChangedSince(c.key)) << c.key << c.value;
+    EXPECT_EQ(reader.GetString(c.key, ""), single.GetString(c.key, "")) << c.key;
+  }
+}

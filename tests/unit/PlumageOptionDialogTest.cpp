@@ -13,35 +13,10 @@
 #include "core/BarOptions.h"
 #include "core/Globals.h"
 #include "core/PlumageLibrary.h"
+#include "tests/unit/PlumageSheet.h"
 #include "tests/unit/TempProgramFolder.h"
-#include "tests/unit/PlumageResources.h"
 
 namespace {
-// Presses OK in the options sheet as soon as the thread shows it.
-class SheetOkPresser {
- public:
-  SheetOkPresser() { m_timer = ::SetTimer(nullptr, 0, 20, &Tick); }
-  ~SheetOkPresser() { ::KillTimer(nullptr, m_timer); }
-  SheetOkPresser(const SheetOkPresser&) = delete;
-  SheetOkPresser& operator=(const SheetOkPresser&) = delete;
-
- private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    ::EnumThreadWindows(::GetCurrentThreadId(), &Press, 0);
-  }
-  static BOOL CALLBACK Press(HWND window, LPARAM) {
-    char name[16] = "";
-    ::GetClassNameA(window, name, sizeof name);
-    if (lstrcmpA(name, "#32770") == 0 && ::IsWindowVisible(window) &&
-        ::SendMessageA(window, PSM_GETCURRENTPAGEHWND, 0, 0) && !::GetPropA(window, "pressed")) {
-      ::SetPropA(window, "pressed", reinterpret_cast<HANDLE>(1));
-      ::PostMessageA(window, PSM_PRESSBUTTON, PSBTN_OK, 0);
-    }
-    return TRUE;
-  }
-  UINT_PTR m_timer;
-};
-
 void PutWord(std::vector<char>& block, uint32_t word) {
   const char* bytes = reinterpret_cast<const char*>(&word);
   block.insert(block.end(), bytes, bytes + 4);
@@ -83,8 +58,8 @@ TEST(PlumageOptionDialog, OkHandsTheSnapshotBackWithinItsCapacityWhateverItHeld)
 
   for (Case& c : cases) {
     TempProgramFolder folder("[Common]\nRctNo=4\n");
-    ASSERT_TRUE(::CopyFileA(PlumageResources::Path().c_str(),
-                            (folder.Folder() + "Plumage.dll").c_str(), FALSE));
+    ASSERT_TRUE(
+        ::CopyFileA(BuiltPlumage().c_str(), (folder.Folder() + "Plumage.dll").c_str(), FALSE));
     uint32_t capacity =
         c.capacity ? c.capacity : static_cast<uint32_t>(4 + c.entries.size() + 200 * 78);
     std::vector<char> block;
@@ -103,7 +78,7 @@ TEST(PlumageOptionDialog, OkHandsTheSnapshotBackWithinItsCapacityWhateverItHeld)
       ASSERT_NE(dialog, nullptr);
       DWORD style = 33500;
       {
-        SheetOkPresser presser;
+        SheetPresser presser(PSBTN_OK);
         dialog(nullptr, &style, reinterpret_cast<BYTE*>(block.data()), 0);
       }
       EXPECT_EQ(style, 33500u) << c.what;

@@ -5,15 +5,14 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "framework/Module.h"
 #include "framework/WinApp.h"
+#include "tests/unit/PlumageSheet.h"
 
 class PlumageResources {
  public:
   explicit PlumageResources(bool asInstance = false)
-      : m_library(::LoadLibraryA(Path().c_str())),
+      : m_library(::LoadLibraryA(BuiltPlumage().c_str())),
         m_oldInstance(AfxGetInstanceHandle()),
         m_oldResources(AfxGetResourceHandle()),
         m_asInstance(asInstance && m_library) {
@@ -30,12 +29,6 @@ class PlumageResources {
   PlumageResources& operator=(const PlumageResources&) = delete;
 
   bool Loaded() const { return m_library != nullptr; }
-  // Plumage.dll beside the test program.
-  static std::string Path() {
-    char path[MAX_PATH];
-    std::string self(path, ::GetModuleFileNameA(nullptr, path, sizeof path));
-    return self.substr(0, self.find_last_of('\\') + 1) + "Plumage.dll";
-  }
 
  private:
   HMODULE m_library;

@@ -13,7 +13,7 @@
 
 #include "core/BarMessages.h"
 #include "core/PlumageLibrary.h"
-#include "tests/unit/PlumageResources.h"
+#include "tests/unit/PlumageSheet.h"
 
 namespace {
 
@@ -81,7 +81,7 @@ TEST(TabListDialog, ResultsNeverOverrunTheBarsBuffersAndAMissingListChangesNothi
   };
   for (int i = 1; i <= 1000; ++i) cases[2].tabs.emplace_back("Tab" + std::to_string(i), i);
 
-  HMODULE plumage = ::LoadLibraryA(PlumageResources::Path().c_str());
+  HMODULE plumage = ::LoadLibraryA(BuiltPlumage().c_str());
   ASSERT_NE(plumage, nullptr);
   auto order = reinterpret_cast<ChgTabOrderDialogProc>(
       reinterpret_cast<void*>(::GetProcAddress(plumage, "ChgTabOrderDialog")));
