@@ -8,6 +8,14 @@
 
 #include "core/SystemFolder.h"
 
+namespace {
+bool IsPlainFile(const std::string& path) {
+  if (path.size() >= MAX_PATH) return false;
+  DWORD attributes = ::GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+}  // namespace
+
 CTargetInfo::CTargetInfo(const char* command) : m_command(command ? command : "") {
   std::memset(&m_fileInfo, 0, sizeof m_fileInfo);
   m_fileInfo.iIcon = -1;
@@ -25,8 +33,9 @@ CTargetInfo::CTargetInfo(const char* command) : m_command(command ? command : ""
       m_folderNumber = static_cast<int>(number);
       m_command = FormatSystemFolderCommand(m_folderNumber);
     }
-  } else if (!m_command.empty()) {
-    // A path that names a special folder becomes that folder's number.
+  } else if (!m_command.empty() && !IsPlainFile(m_command)) {
+    // A path that names a special folder becomes that folder's number. A file is never one, and
+    // matching means asking the shell for every special folder: files skip it.
     CItemList parsed(ParseFolderPath(m_command.c_str()));
     if (parsed) {
       int number = GetSystemFolderNumber(parsed.Get());

@@ -16,6 +16,11 @@ ActionInfo DetectAction(const std::string& command, const std::string& programFo
   ReadShortcut(owner, command.c_str(), fields);
   if (!overrideTarget.empty()) fields.target = overrideTarget;
   if (!overrideArgs.empty()) fields.arguments = overrideArgs;
+  return DetectActionOf(fields, programFolder);
+}
+
+ActionInfo DetectActionOf(const ShortcutFields& fields, const std::string& programFolder) {
+  ActionInfo info;
   std::string setupTool = programFolder + "Hatchling.exe";
   if (::lstrcmpiA(fields.target.c_str(), setupTool.c_str()) != 0) return info;
 

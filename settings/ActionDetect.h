@@ -6,6 +6,8 @@
 
 #include <string>
 
+struct ShortcutFields;
+
 enum class ActionKind { kNone = 0, kHatchling = 1, kSwitch = 2, kMenu = 3, kStart = 4 };
 
 struct ActionInfo {
@@ -21,3 +23,6 @@ struct ActionInfo {
 ActionInfo DetectAction(const std::string& command, const std::string& programFolder,
                         const std::string& overrideTarget = std::string(),
                         const std::string& overrideArgs = std::string(), HWND owner = nullptr);
+
+// The same for a shortcut already read (its target and arguments).
+ActionInfo DetectActionOf(const ShortcutFields& fields, const std::string& programFolder);

@@ -116,7 +116,7 @@ void CBtnSCPage::Load(const std::string& path) {
   if (!ReadShortcut(m_hWnd, path.c_str(), m_loaded)) m_loaded = ShortcutFields();
   m_newIconFile = m_loaded.iconLocation;
   m_newIconIndex = m_loaded.iconIndex;
-  bool action = DetectAction(path, m_sheet.ProgramFolder()).kind != ActionKind::kNone;
+  bool action = DetectActionOf(m_loaded, m_sheet.ProgramFolder()).kind != ActionKind::kNone;
   m_shownTarget = m_loaded.target;
   if (m_loaded.target.empty()) {
     // A shortcut to a system folder has no path: the folder's name stands in.
