@@ -1,8 +1,7 @@
 #include "settings/ColorPage.h"
 
-#include <commdlg.h>
-
 #include "settings/ColorSheet.h"
+#include "settings/CommonDialogs.h"
 #include "plumage_res.h"
 
 CColorBasePage::CColorBasePage(UINT templateId, CColorSheet& sheet, bool isText)
@@ -112,5 +111,5 @@ void CColorBasePage::ChooseOther() {
   choose.rgbResult = m_sample.GetShownColor(m_isText);
   choose.lpCustColors = m_customColors;
   choose.Flags = CC_RGBINIT;
-  if (::ChooseColorA(&choose)) TakeColor(SplitColor{0, choose.rgbResult & 0xFFFFFF});
+  if (RunColorDialog(choose)) TakeColor(SplitColor{0, choose.rgbResult & 0xFFFFFF});
 }

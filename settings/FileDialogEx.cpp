@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/MbString.h"
+#include "settings/CommonDialogs.h"
 
 namespace {
 // Room for a long path; the name given at the start must fit with its NUL.
@@ -78,7 +79,7 @@ INT_PTR CFileDialogEx::DoModal() {
 
   HWND focus = ::GetFocus();
   bool ownerEnabled = m_owner && ::IsWindowEnabled(m_owner);
-  BOOL chosen = m_open ? ::GetOpenFileNameA(&ofn) : ::GetSaveFileNameA(&ofn);
+  BOOL chosen = RunFileDialog(ofn, m_open);
   if (m_owner && ownerEnabled) ::EnableWindow(m_owner, TRUE);
   if (focus && ::IsWindow(focus)) ::SetFocus(focus);
   if (!chosen) m_file[0] = '\0';
