@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "bar/TabStrip.h"
+#include "bar/TabTextPaint.h"
 #include "bench/BenchTiming.h"
 #include "framework/WinApp.h"
 
@@ -22,22 +23,10 @@ const int kTabs = 100;
 
 COLORREF Resolve(uint32_t value, int fallback) { return tablayout::ResolveColor(value, fallback); }
 
-// The fonts the strip makes for its thickness: the menu font, and the same
-// bold and underlined for the selected tab.
+// The fonts the strip makes for its thickness (the menu font, and bold and underlined for the
+// selected tab): made once before the rounds, so not part of either figure.
 HFONT StripFont(int thickness, bool selected) {
-  NONCLIENTMETRICSA metrics{};
-  metrics.cbSize = sizeof metrics;
-  LOGFONTA font{};
-  if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-    font = metrics.lfMenuFont;
-  else
-    ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
-  font.lfHeight = -std::max(1, thickness - 4);
-  font.lfWidth = 0;
-  if (selected) {
-    font.lfWeight = FW_BOLD;
-    font.lfUnderline = TRUE;
-  }
+  LOGFONTA font = tabtext::TabFont(thickness, tablayout::kHorizontal, selected);
   return ::CreateFontIndirectA(&font);
 }
 

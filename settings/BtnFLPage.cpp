@@ -164,29 +164,18 @@ void CBtnFLPage::TakeChosenPath(const std::string& path) {
 }
 
 void CBtnFLPage::ChooseFileTarget() {
-  std::string filter = LoadResString(IDS_OPEN_FILTER);
-  FileChoice choice;
-  choice.filter = filter.c_str();
   std::string path;
-  if (ChooseFile(m_hWnd, choice, path)) TakeChosenPath(path);
+  if (ChooseFiltered(m_hWnd, IDS_OPEN_FILTER, path)) TakeChosenPath(path);
 }
 
 void CBtnFLPage::ChooseFolderTarget() {
-  std::string title = LoadResString(IDS_FOLDER_BROWSE_TITLE);
   std::string folder;
-  if (ChooseFolder(m_hWnd, title.c_str(), folder)) TakeChosenPath(folder);
+  if (ChooseFolder(m_hWnd, nullptr, folder)) TakeChosenPath(folder);
 }
 
 void CBtnFLPage::ChooseTemplateTarget() {
-  std::string templates = m_sheet.Settings().ReadString("Common", "SrvPath", "*");
-  if (templates == "*") return;
-  std::string filter = LoadResString(IDS_TEMPLATE_FILTER);
-  FileChoice choice;
-  choice.filter = filter.c_str();
-  choice.title = "テンプレートファイルの指定";
-  choice.initialDir = templates.c_str();
   std::string path;
-  if (ChooseFile(m_hWnd, choice, path)) TakeChosenPath(path);
+  if (ChooseTemplate(m_hWnd, m_sheet.Settings(), path)) TakeChosenPath(path);
 }
 
 void CBtnFLPage::ChooseSystemFolderTarget() {

@@ -6,7 +6,9 @@
 
 #include "core/FileName.h"
 #include "core/FileType.h"
+#include "core/SettingsFile.h"
 #include "framework/WinApp.h"
+#include "settings/Choosers.h"
 #include "plumage_res.h"
 
 HBITMAP LoadButtonBitmap(UINT id) {
@@ -119,4 +121,21 @@ bool DefaultIconOf(const std::string& file, std::string& iconFile, int& iconInde
   iconFile = SubstituteFile(association.iconLocation, file);
   iconIndex = std::max(0, association.iconIndex);
   return true;
+}
+
+bool ChooseFiltered(HWND owner, UINT filter, std::string& path, const char* title,
+                    const char* initialDir, bool dereferenceLinks) {
+  std::string filterText = LoadResString(filter);
+  FileChoice choice;
+  choice.filter = filterText.c_str();
+  choice.title = title;
+  choice.initialDir = initialDir;
+  choice.dereferenceLinks = dereferenceLinks;
+  return ChooseFile(owner, choice, path);
+}
+
+bool ChooseTemplate(HWND owner, const CSettingsFile& settings, std::string& path) {
+  std::string templates = settings.ReadString("Common", "SrvPath", "*");
+  return templates != "*" && ChooseFiltered(owner, IDS_TEMPLATE_FILTER, path,
+                                            "テンプレートファイルの指定", templates.c_str());
 }

@@ -10,6 +10,8 @@
 #include "framework/GdiObject.h"
 #include "framework/ToolTipCtrl.h"
 
+class CSettingsFile;
+
 // Longest text a path or shortcut field may hold (the shell's path buffers).
 constexpr size_t kMaxFieldText = MAX_PATH - 1;
 
@@ -46,3 +48,11 @@ std::string SubstituteFile(std::string text, const std::string& file);
 // The icon file's type registers for its files, with file put in for "%1";
 // false when the type names none.
 bool DefaultIconOf(const std::string& file, std::string& iconFile, int& iconIndex);
+
+// The file dialog with the library's filter string filter (title and starting folder when
+// given); path holds the choice.
+bool ChooseFiltered(HWND owner, UINT filter, std::string& path, const char* title = nullptr,
+                    const char* initialDir = nullptr, bool dereferenceLinks = false);
+// A template from the template folder (SrvPath of [Common]); false when none is set or
+// nothing was chosen.
+bool ChooseTemplate(HWND owner, const CSettingsFile& settings, std::string& path);

@@ -181,26 +181,19 @@ void CBtnSCPage::TakeChosenPath(const std::string& path) {
   m_sheet.ShowFilePage();
 }
 
-void CBtnSCPage::ChooseFileTarget(UINT filter, const char* title, const char* initialDir) {
-  std::string filterText = LoadResString(filter);
-  FileChoice choice;
-  choice.filter = filterText.c_str();
-  choice.title = title;
-  choice.initialDir = initialDir;
+void CBtnSCPage::ChooseFileTarget() {
   std::string path;
-  if (ChooseFile(m_hWnd, choice, path)) TakeChosenPath(path);
+  if (ChooseFiltered(m_hWnd, IDS_OPEN_FILTER, path)) TakeChosenPath(path);
 }
 
 void CBtnSCPage::ChooseFolderTarget() {
-  std::string title = LoadResString(IDS_FOLDER_BROWSE_TITLE);
   std::string folder;
-  if (ChooseFolder(m_hWnd, title.c_str(), folder)) TakeChosenPath(folder);
+  if (ChooseFolder(m_hWnd, nullptr, folder)) TakeChosenPath(folder);
 }
 
 void CBtnSCPage::ChooseTemplateTarget() {
-  std::string templates = m_sheet.Settings().ReadString("Common", "SrvPath", "*");
-  if (templates != "*")
-    ChooseFileTarget(IDS_TEMPLATE_FILTER, "テンプレートファイルの指定", templates.c_str());
+  std::string path;
+  if (ChooseTemplate(m_hWnd, m_sheet.Settings(), path)) TakeChosenPath(path);
 }
 
 void CBtnSCPage::ChooseSystemFolderTarget() {
@@ -215,14 +208,10 @@ void CBtnSCPage::ChooseSystemFolderTarget() {
 void CBtnSCPage::ChooseIntoField(int field) {
   std::string path;
   if (field == IDCS_WORK_FOLDER) {
-    std::string title = LoadResString(IDS_FOLDER_BROWSE_TITLE);
-    if (!ChooseFolder(m_hWnd, title.c_str(), path)) return;
-  } else {
-    std::string filter = LoadResString(IDS_PROGRAM_FILTER);
-    FileChoice choice;
-    choice.filter = filter.c_str();
-    choice.dereferenceLinks = field == IDCS_TARGET;
-    if (!ChooseFile(m_hWnd, choice, path)) return;
+    if (!ChooseFolder(m_hWnd, nullptr, path)) return;
+  } else if (!ChooseFiltered(m_hWnd, IDS_PROGRAM_FILTER, path, nullptr, nullptr,
+                             field == IDCS_TARGET)) {
+    return;
   }
   SetItemText(m_hWnd, field, path);
 }
@@ -327,7 +316,7 @@ BOOL CBtnSCPage::OnCommand(UINT id, UINT code, HWND control) {
     return CPropertyPage::OnCommand(id, code, control);
   switch (id) {
     case IDCS_CHOOSE_FILE:
-      ChooseFileTarget(IDS_OPEN_FILTER, nullptr, nullptr);
+      ChooseFileTarget();
       return TRUE;
     case IDCS_CHOOSE_FOLDER:
       ChooseFolderTarget();

@@ -42,7 +42,7 @@ class CBtnSCPage : public CPropertyPage {
  private:
   void Clear();
   void EnableFields(bool shortcut, bool targetFields);
-  void ChooseFileTarget(UINT filter, const char* title, const char* initialDir);
+  void ChooseFileTarget();
   void ChooseFolderTarget();
   void ChooseTemplateTarget();
   void ChooseSystemFolderTarget();

@@ -260,3 +260,25 @@ LRESULT CTabListDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   }
   return CAnchorDialog::WindowProc(message, wParam, lParam);
 }
+
+bool CTabListDlg::RunListCommand(CEditDragList& list, UINT id) {
+  switch (id) {
+    case ID_TABS_NEW:
+      list.InsertNew();
+      return true;
+    case ID_TABS_RENAME:
+      list.StartEdit(list.GetCurSel());
+      return true;
+    case ID_TABS_DELETE:
+      list.DeleteItem(list.GetCurSel());
+      return true;
+    case ID_TABS_UP:
+      list.MoveSelection(-1);
+      return true;
+    case ID_TABS_DOWN:
+      list.MoveSelection(1);
+      return true;
+    default:
+      return false;
+  }
+}

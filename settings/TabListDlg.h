@@ -67,6 +67,10 @@ class CTabListDlg : public CAnchorDialog {
   bool Finish(const std::vector<std::vector<TabListEntry>>& lists, const std::vector<char*>& outs,
               const std::vector<std::string>& deleted);
 
+  // The toolbar commands both dialogs share (new, rename, delete, up, down) on list; false
+  // for any other command.
+  static bool RunListCommand(CEditDragList& list, UINT id);
+
   // The state of one toolbar command.
   virtual bool IsCommandEnabled(UINT id) const = 0;
   void UpdateToolbar() const;

@@ -64,25 +64,7 @@ BOOL CTabOrderDlg::OnCommand(UINT id, UINT code, HWND control) {
   // The toolbar takes no focus: an edit still running ends before its item moves or goes.
   m_list.EndEdit(true);
   if (!IsCommandEnabled(id)) return TRUE;
-  switch (id) {
-    case ID_TABS_NEW:
-      m_list.InsertNew();
-      break;
-    case ID_TABS_RENAME:
-      m_list.StartEdit(m_list.GetCurSel());
-      break;
-    case ID_TABS_DELETE:
-      m_list.DeleteItem(m_list.GetCurSel());
-      break;
-    case ID_TABS_UP:
-      m_list.MoveSelection(-1);
-      break;
-    case ID_TABS_DOWN:
-      m_list.MoveSelection(1);
-      break;
-    default:
-      break;
-  }
+  RunListCommand(m_list, id);
   FollowSelection();
   return TRUE;
 }

@@ -107,29 +107,10 @@ BOOL CTabShowHideDlg::OnCommand(UINT id, UINT code, HWND control) {
   m_hidden.EndEdit(true);
   if (!IsCommandEnabled(id)) return TRUE;
   CEditDragList& list = ActiveList();
-  switch (id) {
-    case ID_TABS_NEW:
-      list.InsertNew();
-      break;
-    case ID_TABS_RENAME:
-      list.StartEdit(list.GetCurSel());
-      break;
-    case ID_TABS_DELETE:
-      list.DeleteItem(list.GetCurSel());
-      break;
-    case ID_TABS_LEFT:
-    case ID_TABS_RIGHT:
-      MoveAcross(list, list.GetCurSel());
-      break;
-    case ID_TABS_UP:
-      list.MoveSelection(-1);
-      break;
-    case ID_TABS_DOWN:
-      list.MoveSelection(1);
-      break;
-    default:
-      break;
-  }
+  if (id == ID_TABS_LEFT || id == ID_TABS_RIGHT)
+    MoveAcross(list, list.GetCurSel());
+  else
+    RunListCommand(list, id);
   FollowSelection(ActiveList());
   return TRUE;
 }

@@ -88,9 +88,8 @@ TEST_F(OptionsTest, EachMenuOpensItsPageAndCancelChangesNothing) {
     if (before.empty()) {
       before = folder_.ReadIni();
       // Closing the bar while its sheet runs would pull the library from under the sheet: the
-      // bar stays. A check that nothing happens, so it waits a fixed while.
-      ASSERT_TRUE(Post(frame_, WM_CLOSE, 0, 0));
-      ::Sleep(500);
+      // bar stays. Sent, so the frame has handled it when the call returns.
+      ASSERT_TRUE(SendWithTimeout(frame_, WM_CLOSE, 0, 0, 10000));
       ASSERT_TRUE(::IsWindow(sheet_) && ::IsWindow(frame_) && bar_.IsRunning());
     }
     Select(4);

@@ -3,24 +3,14 @@
 #include <algorithm>
 
 #include "bar/TabLayout.h"
+#include "bar/TabTextPaint.h"
 
 namespace e2e {
 namespace {
 
-// The text widths of names in the strip's tab font: the menu font sized to the strip's
-// thickness, bold, as the strip measures its tabs.
+// The text widths of names in the strip's selected-tab font, as the strip measures its tabs.
 std::vector<int> TextWidths(const std::vector<std::string>& names, int thickness) {
-  NONCLIENTMETRICSA metrics{};
-  metrics.cbSize = sizeof metrics;
-  LOGFONTA lf{};
-  if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-    lf = metrics.lfMenuFont;
-  else
-    ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
-  lf.lfHeight = -std::max(1, thickness - 4);
-  lf.lfWidth = 0;
-  lf.lfWeight = FW_BOLD;
-  lf.lfUnderline = TRUE;
+  LOGFONTA lf = tabtext::TabFont(thickness, tablayout::kHorizontal, true);
   HFONT font = ::CreateFontIndirectA(&lf);
   HDC dc = ::GetDC(nullptr);
   HGDIOBJ old = ::SelectObject(dc, font);
