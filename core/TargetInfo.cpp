@@ -59,6 +59,9 @@ CTargetInfo::CTargetInfo(const char* command) : m_command(command ? command : ""
     result = SHGetFileInfoA(m_command.c_str(), 0, &m_fileInfo, sizeof m_fileInfo, flags);
   }
   if (!result) {
+    // A failed lookup may still have copied whatever the shell had on its stack (the ANSI call
+    // goes through a wide one): nothing of it may read as attributes.
+    std::memset(&m_fileInfo, 0, sizeof m_fileInfo);
     m_folderNumber = -1;
     m_fileInfo.iIcon = -1;
   }

@@ -75,9 +75,8 @@ BOOL CBtnFLPage::OnInitDialog() {
                     {IDCL_CHOOSE_SYSTEM_FOLDER, IDB_CHOOSE_SYSTEM_FOLDER},
                     {IDCL_CREATE_SHORTCUT, IDB_CREATE_SHORTCUT}},
                    m_bitmaps);
-  AddControlTips(m_tips, m_hWnd,
-                 {IDCL_CHOOSE_FILE, IDCL_CHOOSE_FOLDER, IDCL_CHOOSE_TEMPLATE,
-                  IDCL_CHOOSE_SYSTEM_FOLDER, IDCL_CREATE_SHORTCUT, IDCL_ICON, IDCL_COLOR});
+  m_tips.Watch(m_hWnd, {IDCL_CHOOSE_FILE, IDCL_CHOOSE_FOLDER, IDCL_CHOOSE_TEMPLATE,
+                        IDCL_CHOOSE_SYSTEM_FOLDER, IDCL_CREATE_SHORTCUT, IDCL_ICON, IDCL_COLOR});
   ::SendDlgItemMessageA(m_hWnd, IDCL_NAME, EM_LIMITTEXT, kMaxFieldText, 0);
   Fill(m_sheet.Command());
   m_sheet.PageCreated();
@@ -94,7 +93,7 @@ void CBtnFLPage::Clear() {
 }
 
 void CBtnFLPage::Fill(const std::string& command) {
-  CTargetInfo target(command.c_str());
+  CTargetInfo target = m_sheet.DescribeTarget(command);
   Clear();
   SetItemText(m_hWnd, IDCL_COMMAND, command);
   bool exists = target.IsSystemFolder() || PathExists(command);
@@ -136,7 +135,7 @@ void CBtnFLPage::Fill(const std::string& command) {
 // The page goes with the sheet's swaps and may come back: its tooltip goes
 // with it and is made again with the next window.
 void CBtnFLPage::OnDestroy() {
-  m_tips.DestroyWindow();
+  m_tips.Destroy();
   CPropertyPage::OnDestroy();
 }
 
@@ -299,6 +298,7 @@ BOOL CBtnFLPage::OnUpdateCommand(CCmdUI& ui) {
 }
 
 LRESULT CBtnFLPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SETCURSOR) m_tips.OnSetCursor();
   if (message == WM_DRAWITEM) {
     const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
     if (item.CtlID == IDCL_ICON) {

@@ -9,7 +9,7 @@
 
 #include "framework/GdiObject.h"
 #include "framework/PropertyPage.h"
-#include "framework/ToolTipCtrl.h"
+#include "settings/BtnPageParts.h"
 #include "settings/ColorSampleButton.h"
 #include "settings/IconButton.h"
 
@@ -53,7 +53,7 @@ class CBtnFLPage : public CPropertyPage {
   CBtnPropSheet& m_sheet;
   CIconButton m_icon;
   CColorSampleButton m_color;
-  CToolTipCtrl m_tips;
+  CControlTips m_tips;
   CBitmap m_bitmaps[5];
   std::string m_displayName;
   bool m_nameEditable = false;

@@ -34,28 +34,48 @@ HBITMAP LoadButtonBitmap(UINT id) {
 }
 
 void SetButtonBitmaps(HWND dialog, std::initializer_list<BitmapButton> buttons, CBitmap* bitmaps) {
+  CBitmap* next = bitmaps;
   for (const BitmapButton& button : buttons) {
-    bitmaps->Attach(LoadButtonBitmap(button.bitmap));
+    // Buttons showing the same picture share one bitmap.
+    HBITMAP shown = nullptr;
+    for (const BitmapButton* earlier = buttons.begin(); earlier != &button && !shown; ++earlier)
+      if (earlier->bitmap == button.bitmap)
+        shown = reinterpret_cast<HBITMAP>(
+            ::SendDlgItemMessageA(dialog, earlier->control, BM_GETIMAGE, IMAGE_BITMAP, 0));
+    if (!shown) {
+      next->Attach(LoadButtonBitmap(button.bitmap));
+      shown = next->GetSafeHandle();
+      ++next;
+    }
     ::SendDlgItemMessageA(dialog, button.control, BM_SETIMAGE, IMAGE_BITMAP,
-                          reinterpret_cast<LPARAM>(bitmaps->GetSafeHandle()));
-    ++bitmaps;
+                          reinterpret_cast<LPARAM>(shown));
   }
 }
 
-void AddControlTips(CToolTipCtrl& tips, HWND dialog, std::initializer_list<int> controls) {
-  if (!tips.GetSafeHwnd() && !tips.Create(dialog)) return;
-  for (int id : controls) {
+void CControlTips::Watch(HWND dialog, std::initializer_list<int> controls) {
+  m_dialog = dialog;
+  m_controls.assign(controls);
+}
+
+void CControlTips::Destroy() {
+  m_tips.DestroyWindow();
+  m_dialog = nullptr;
+}
+
+void CControlTips::OnSetCursor() {
+  if (!m_dialog || m_tips.GetSafeHwnd() || !m_tips.Create(m_dialog)) return;
+  for (int id : m_controls) {
     std::string text = LoadResString(static_cast<UINT>(id));
     TOOLINFOA tool{};
     tool.cbSize = sizeof tool;
     // The tooltip watches the control's mouse messages itself: the sheet's
     // loop is the system's, which relays nothing.
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = dialog;
-    tool.uId = reinterpret_cast<UINT_PTR>(::GetDlgItem(dialog, id));
+    tool.hwnd = m_dialog;
+    tool.uId = reinterpret_cast<UINT_PTR>(::GetDlgItem(m_dialog, id));
     tool.lpszText = &text[0];
     if (tool.uId)
-      ::SendMessageA(tips.GetSafeHwnd(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+      ::SendMessageA(m_tips.GetSafeHwnd(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "framework/GdiObject.h"
 #include "framework/ToolTipCtrl.h"
@@ -26,8 +27,22 @@ struct BitmapButton {
 };
 void SetButtonBitmaps(HWND dialog, std::initializer_list<BitmapButton> buttons, CBitmap* bitmaps);
 
-// A tooltip for each control with the string of the control's own number.
-void AddControlTips(CToolTipCtrl& tips, HWND dialog, std::initializer_list<int> controls);
+// A tooltip for each control with the string of the control's own number,
+// made when the mouse first comes over the dialog (WM_SETCURSOR): nobody
+// waits for tips while a sheet opens.
+class CControlTips {
+ public:
+  void Watch(HWND dialog, std::initializer_list<int> controls);
+  // The dialog's WM_SETCURSOR.
+  void OnSetCursor();
+  // With the dialog's window: a page that comes back watches anew.
+  void Destroy();
+
+ private:
+  CToolTipCtrl m_tips;
+  HWND m_dialog = nullptr;
+  std::vector<int> m_controls;
+};
 
 // A control's whole text.
 std::string GetItemText(HWND dialog, int id);

@@ -32,13 +32,24 @@ CBtnPropSheet::CBtnPropSheet(HWND parent, DialogContext& context, const CSetting
       m_scPage(*this),
       m_flPage(*this),
       m_addPage(*this) {
-  bool shortcut = !m_command.empty() && CTargetInfo(m_command.c_str()).IsLink();
+  if (!m_command.empty()) {
+    m_startCommand = m_command;
+    m_startTarget.emplace(m_command.c_str());
+  }
+  bool shortcut = m_startTarget && m_startTarget->IsLink();
   AddPage(shortcut ? static_cast<CPropertyPage*>(&m_scPage) : &m_flPage);
   AddPage(&m_addPage);
 }
 
 bool CBtnPropSheet::CheckWorkFolder(HWND owner, std::string& folder) {
   return ::CheckWorkFolder(owner, m_settings, folder);
+}
+
+CTargetInfo CBtnPropSheet::DescribeTarget(const std::string& path) {
+  std::optional<CTargetInfo> start = std::move(m_startTarget);
+  m_startTarget.reset();
+  if (start && path == m_startCommand) return std::move(*start);
+  return CTargetInfo(path.c_str());
 }
 
 bool CBtnPropSheet::IsShortcutPageFirst() const { return GetPageIndex(&m_scPage) == 0; }

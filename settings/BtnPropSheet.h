@@ -7,8 +7,10 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "core/TargetInfo.h"
 #include "framework/PropertySheet.h"
 #include "settings/BtnAddPage.h"
 #include "settings/BtnFLPage.h"
@@ -61,6 +63,10 @@ class CBtnPropSheet : public CPropertySheet, public CBtnSheetHost {
   // Sets the style word's bit that tells the caller the record is new.
   void SetChanged();
 
+  // What path denotes. The first page's first filling takes what the sheet
+  // learnt of the starting command: the shell is not asked twice over.
+  CTargetInfo DescribeTarget(const std::string& path);
+
   // Called by each first page when its window is made: the sheet's own window
   // then exists and gets its looks once.
   void PageCreated();
@@ -78,6 +84,8 @@ class CBtnPropSheet : public CPropertySheet, public CBtnSheetHost {
   uint32_t m_flags;
   uint32_t m_textColor;
   uint32_t m_bkColor;
+  std::string m_startCommand;
+  std::optional<CTargetInfo> m_startTarget;
   CBtnSCPage m_scPage;
   CBtnFLPage m_flPage;
   CBtnAddPage m_addPage;

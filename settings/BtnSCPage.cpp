@@ -51,10 +51,9 @@ BOOL CBtnSCPage::OnInitDialog() {
                     {IDCS_CHOOSE_ARGUMENT, IDB_BROWSE},
                     {IDCS_CHOOSE_WORK_FOLDER, IDB_BROWSE}},
                    m_bitmaps);
-  AddControlTips(m_tips, m_hWnd,
-                 {IDCS_ICON, IDCS_CHOOSE_FILE, IDCS_CHOOSE_TEMPLATE, IDCS_CHOOSE_TARGET,
-                  IDCS_CHOOSE_ARGUMENT, IDCS_CHOOSE_WORK_FOLDER, IDCS_CHOOSE_FOLDER,
-                  IDCS_CHOOSE_SYSTEM_FOLDER, IDCS_COPY, IDCS_COLOR});
+  m_tips.Watch(m_hWnd, {IDCS_ICON, IDCS_CHOOSE_FILE, IDCS_CHOOSE_TEMPLATE, IDCS_CHOOSE_TARGET,
+                        IDCS_CHOOSE_ARGUMENT, IDCS_CHOOSE_WORK_FOLDER, IDCS_CHOOSE_FOLDER,
+                        IDCS_CHOOSE_SYSTEM_FOLDER, IDCS_COPY, IDCS_COLOR});
   for (int id : kFields) ::SendDlgItemMessageA(m_hWnd, id, EM_LIMITTEXT, kMaxFieldText, 0);
   std::string entries = LoadResString(IDS_SHOW_COMMANDS);
   for (size_t start = 0; start < entries.size();) {
@@ -98,7 +97,7 @@ void CBtnSCPage::Clear() {
 void CBtnSCPage::Load(const std::string& path) {
   Clear();
   SetItemText(m_hWnd, IDCS_FILE_NAME, path);
-  CTargetInfo shortcut(path.c_str());
+  CTargetInfo shortcut = m_sheet.DescribeTarget(path);
   m_loadedName = shortcut.m_fileInfo.szDisplayName;
   if (m_loadedName.empty()) m_loadedName = SplitPath(path).name;
   SetItemText(m_hWnd, IDCS_NAME, m_loadedName);
@@ -154,7 +153,7 @@ void CBtnSCPage::SetNewIcon(const std::string& file, int index) {
 // The page goes with the sheet's swaps and may come back: its tooltip goes
 // with it and is made again with the next window.
 void CBtnSCPage::OnDestroy() {
-  m_tips.DestroyWindow();
+  m_tips.Destroy();
   CPropertyPage::OnDestroy();
 }
 
@@ -372,6 +371,7 @@ BOOL CBtnSCPage::OnUpdateCommand(CCmdUI& ui) {
 }
 
 LRESULT CBtnSCPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SETCURSOR) m_tips.OnSetCursor();
   if (message == WM_DRAWITEM) {
     const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
     if (item.CtlID == IDCS_ICON) {

@@ -10,7 +10,7 @@
 #include "core/ShellLink.h"
 #include "framework/GdiObject.h"
 #include "framework/PropertyPage.h"
-#include "framework/ToolTipCtrl.h"
+#include "settings/BtnPageParts.h"
 #include "settings/ColorSampleButton.h"
 #include "settings/IconButton.h"
 
@@ -54,8 +54,8 @@ class CBtnSCPage : public CPropertyPage {
   CBtnPropSheet& m_sheet;
   CIconButton m_icon;
   CColorSampleButton m_color;
-  CToolTipCtrl m_tips;
-  CBitmap m_bitmaps[8];
+  CControlTips m_tips;
+  CBitmap m_bitmaps[6];  // one per picture: the three browse buttons share one
   bool m_exists = false;
   // As loaded, to write back only what changed.
   ShortcutFields m_loaded;

@@ -65,6 +65,8 @@ TEST(TargetInfoTest, FilesKeepTheirPathAndMissingFilesHaveNoIcon) {
   CTargetInfo missing("C:\\no such folder\\nothing.exe");
   EXPECT_EQ(-1, missing.m_folderNumber);
   EXPECT_EQ(-1, missing.m_fileInfo.iIcon);
+  EXPECT_EQ(0u, missing.m_fileInfo.dwAttributes);  // never read as a shortcut or a folder
+  EXPECT_FALSE(missing.IsLink());
 
   CTargetInfo empty("");
   EXPECT_EQ(-1, empty.m_folderNumber);
