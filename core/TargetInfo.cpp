@@ -59,8 +59,8 @@ CTargetInfo::CTargetInfo(const char* command) : m_command(command ? command : ""
     result = SHGetFileInfoA(m_command.c_str(), 0, &m_fileInfo, sizeof m_fileInfo, flags);
   }
   if (!result) {
-    // A failed lookup may still have copied whatever the shell had on its stack (the ANSI call
-    // goes through a wide one): nothing of it may read as attributes.
+    // A failed lookup may still have filled the record with whatever the shell had at hand (the
+    // ANSI call copies back what a wide one left): nothing of it may read as attributes.
     std::memset(&m_fileInfo, 0, sizeof m_fileInfo);
     m_folderNumber = -1;
     m_fileInfo.iIcon = -1;
