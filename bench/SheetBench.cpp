@@ -166,8 +166,7 @@ bool TargetFirstCell(const e2e::AppProcess& bar, HWND frame) {
 int main() {
   ::CoInitialize(nullptr);
   e2e::ProgramFolder folder;
-  if (!folder.Created() || !folder.AddKestrel() ||
-      !folder.AddBinary("Plumage.dll", "Plumage.DLL") ||
+  if (!folder.Created() || !folder.AddKestrel() || !folder.AddPlumage() ||
       !folder.AddBinary("kestrel_bench_sheethost.exe", "MinimalSheetHost.exe") ||
       !folder.AddBinary("MinimalSheet.dll", "MinimalSheet.dll")) {
     std::printf("sheets: the built binaries are missing\n");

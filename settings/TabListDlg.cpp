@@ -183,23 +183,37 @@ void CTabListDlg::ShowIcons(uint32_t number, const std::map<uint32_t, TabListEnt
   m_strip.ShowCommands(it != starts.end() ? it->second.commands : nullptr);
 }
 
-bool CTabListDlg::Finish(const std::vector<std::vector<TabListEntry>>& lists,
-                         const std::vector<char*>& outs, const std::vector<std::string>& deleted) {
+void CTabListDlg::EndEdits() {
+  for (CEditDragList* list : Lists()) list->EndEdit(true);
+}
+
+void CTabListDlg::OnOK() {
+  if (!m_haveTabs) {
+    EndDialog(IDCANCEL);
+    return;
+  }
+  EndEdits();
+  std::vector<std::vector<TabListEntry>> lists;
+  for (CEditDragList* list : Lists()) lists.push_back(ItemsOf(*list));
   // A list that does not fit the bar's buffer is refused whole, never cut.
-  for (size_t i = 0; i < lists.size() && i < outs.size(); ++i) {
-    if (ResultSize(lists[i]) > kPlumageTabListSize) {
+  for (const std::vector<TabListEntry>& items : lists) {
+    if (ResultSize(items) > kPlumageTabListSize) {
       AfxMessageBox(IDS_TAB_LIST_TOO_LONG, MB_OK | MB_ICONEXCLAMATION);
-      return false;
+      return;
     }
   }
+  std::vector<const std::vector<TabListEntry>*> kept;
+  for (const std::vector<TabListEntry>& items : lists) kept.push_back(&items);
+  const std::vector<std::string> deleted = DeletedTabs(m_startOrder, kept);
   if (!deleted.empty() &&
       AfxMessageBox(DeleteQuestion(deleted).c_str(), MB_OKCANCEL | MB_ICONQUESTION) != IDOK) {
     ::SetFocus(GetDlgItem(IDCANCEL));
-    return false;
+    return;
   }
-  for (size_t i = 0; i < lists.size() && i < outs.size(); ++i)
-    WriteTabListResult(lists[i], outs[i], kPlumageTabListSize);
-  return true;
+  char* const outs[] = {m_context.outBuffer1, m_context.outBuffer2};
+  for (size_t i = 0; i < lists.size() && i < 2; ++i)
+    if (outs[i]) WriteTabListResult(lists[i], outs[i], kPlumageTabListSize);
+  EndDialog(IDOK);
 }
 
 void CTabListDlg::UpdateToolbar() const {

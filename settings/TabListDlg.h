@@ -62,10 +62,14 @@ class CTabListDlg : public CAnchorDialog {
   // Shows the commands of tab number from starts (a tab made here shows none).
   void ShowIcons(uint32_t number, const std::map<uint32_t, TabListEntry>& starts);
 
-  // Writes results to the caller's buffers (null entries are skipped) after asking about the
-  // tabs left in deleted; false keeps the dialog open.
-  bool Finish(const std::vector<std::vector<TabListEntry>>& lists, const std::vector<char*>& outs,
-              const std::vector<std::string>& deleted);
+  // The dialog's lists, in the order of the caller's result buffers.
+  virtual std::vector<CEditDragList*> Lists() = 0;
+  // Ends the edit running in any list, keeping its text.
+  void EndEdits();
+  // The lists as they stand go to the caller's buffers, after the question about the tabs
+  // that none of them holds any more; without the bar's tabs OK acts as Cancel (an empty
+  // result would delete them all).
+  void OnOK() override;
 
   // The toolbar commands both dialogs share (new, rename, delete, up, down) on list; false
   // for any other command.
@@ -83,7 +87,8 @@ class CTabListDlg : public CAnchorDialog {
   DialogContext& m_context;
   CTabIconStrip m_strip;
   uint32_t m_shownNumber = UINT32_MAX;
-  bool m_haveTabs = false;  // the bar answered with its visible tabs
+  bool m_haveTabs = false;                 // the bar answered with its visible tabs
+  std::vector<TabListEntry> m_startOrder;  // every tab the dialog started with
 
  private:
   HWND m_toolbar = nullptr;

@@ -62,7 +62,7 @@ BOOL CTabOrderDlg::OnCommand(UINT id, UINT code, HWND control) {
   }
   if (id < ID_TABS_NEW || id > ID_TABS_RIGHT || control == nullptr) return FALSE;
   // The toolbar takes no focus: an edit still running ends before its item moves or goes.
-  m_list.EndEdit(true);
+  EndEdits();
   if (!IsCommandEnabled(id)) return TRUE;
   RunListCommand(m_list, id);
   FollowSelection();
@@ -78,15 +78,4 @@ LRESULT CTabOrderDlg::OnNotify(const NMHDR& header) {
     return FALSE;
   }
   return CTabListDlg::OnNotify(header);
-}
-
-void CTabOrderDlg::OnOK() {
-  // Without the bar's tabs there is nothing to hand back: an empty list would delete them all.
-  if (!m_haveTabs) {
-    EndDialog(IDCANCEL);
-    return;
-  }
-  m_list.EndEdit(true);
-  std::vector<TabListEntry> items = ItemsOf(m_list);
-  if (Finish({items}, {m_context.outBuffer1}, DeletedTabs(m_startOrder, {&items}))) EndDialog(IDOK);
 }

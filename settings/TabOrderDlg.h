@@ -9,7 +9,7 @@ class CTabOrderDlg : public CTabListDlg {
 
  protected:
   BOOL OnInitDialog() override;
-  void OnOK() override;
+  std::vector<CEditDragList*> Lists() override { return {&m_list}; }
   BOOL OnCommand(UINT id, UINT code, HWND control) override;
   LRESULT OnNotify(const NMHDR& header) override;
   bool IsCommandEnabled(UINT id) const override;
@@ -19,6 +19,5 @@ class CTabOrderDlg : public CTabListDlg {
 
   CEditDragList m_list;
   std::map<uint32_t, TabListEntry> m_starts;
-  std::vector<TabListEntry> m_startOrder;
   std::vector<std::string> m_hiddenNames;
 };

@@ -103,8 +103,7 @@ BOOL CTabShowHideDlg::OnCommand(UINT id, UINT code, HWND control) {
   }
   if (id < ID_TABS_NEW || id > ID_TABS_RIGHT || control == nullptr) return FALSE;
   // The toolbar takes no focus: an edit still running ends before its item moves or goes.
-  m_shown.EndEdit(true);
-  m_hidden.EndEdit(true);
+  EndEdits();
   if (!IsCommandEnabled(id)) return TRUE;
   CEditDragList& list = ActiveList();
   if (id == ID_TABS_LEFT || id == ID_TABS_RIGHT)
@@ -128,19 +127,4 @@ LRESULT CTabShowHideDlg::OnNotify(const NMHDR& header) {
     return 0;
   }
   return CTabListDlg::OnNotify(header);
-}
-
-void CTabShowHideDlg::OnOK() {
-  // Without the bar's tabs there is nothing to hand back: an empty list would delete them all.
-  if (!m_haveTabs) {
-    EndDialog(IDCANCEL);
-    return;
-  }
-  m_shown.EndEdit(true);
-  m_hidden.EndEdit(true);
-  std::vector<TabListEntry> shown = ItemsOf(m_shown);
-  std::vector<TabListEntry> hidden = ItemsOf(m_hidden);
-  if (Finish({shown, hidden}, {m_context.outBuffer1, m_context.outBuffer2},
-             DeletedTabs(m_startOrder, {&shown, &hidden})))
-    EndDialog(IDOK);
 }

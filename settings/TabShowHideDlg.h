@@ -10,7 +10,7 @@ class CTabShowHideDlg : public CTabListDlg {
 
  protected:
   BOOL OnInitDialog() override;
-  void OnOK() override;
+  std::vector<CEditDragList*> Lists() override { return {&m_shown, &m_hidden}; }
   BOOL OnCommand(UINT id, UINT code, HWND control) override;
   LRESULT OnNotify(const NMHDR& header) override;
   bool IsCommandEnabled(UINT id) const override;
@@ -29,5 +29,4 @@ class CTabShowHideDlg : public CTabListDlg {
   mutable CEditDragList m_hidden;
   std::map<uint32_t, TabListEntry> m_shownStarts;
   std::map<uint32_t, TabListEntry> m_hiddenStarts;
-  std::vector<TabListEntry> m_startOrder;
 };

@@ -35,7 +35,7 @@ class BtnPropSheetTest : public ::testing::Test {
     SetShellMessageHandler(&CollectShellMessage);
     ASSERT_TRUE(folder_.Created());
     ASSERT_TRUE(folder_.AddKestrel());
-    ASSERT_TRUE(folder_.AddBinary("Plumage.dll", "Plumage.DLL"));
+    ASSERT_TRUE(folder_.AddPlumage());
     work_ = folder_.PathOf("work\\");
     ASSERT_TRUE(::CreateDirectoryA(work_.c_str(), nullptr));
     ParkPointer();

@@ -26,7 +26,7 @@ class ColorSheetTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(folder_.Created());
     ASSERT_TRUE(folder_.AddKestrel());
-    ASSERT_TRUE(folder_.AddBinary("Plumage.dll", "Plumage.DLL"));
+    ASSERT_TRUE(folder_.AddPlumage());
     ParkPointer();
   }
 

@@ -302,7 +302,7 @@ TEST_F(CommandsTest, ATabsButtonMenuOffersItsButtonsAndStartsTheChosenOne) {
 }
 
 TEST_F(CommandsTest, RenameInAVerticalBarOpensTheTabOrderDialogInstead) {
-  ASSERT_TRUE(folder_.AddBinary("Plumage.dll", "Plumage.DLL"));
+  ASSERT_TRUE(folder_.AddPlumage());
   HWND frame = StartBar("Style=" + std::to_string(0x82DC | 0x10000) + "\r\n", ThreeTabs());
   ASSERT_NE(frame, nullptr);
   // Posted: the dialog runs inside the bar's handling of the command.

@@ -29,6 +29,8 @@ class ProgramFolder {
   // Copies a built binary (relative to BinFolder) into the folder under name.
   bool AddBinary(const std::string& builtName, const std::string& name);
   bool AddKestrel() { return AddBinary("Kestrel.exe", "Kestrel.exe"); }
+  // The real settings library, under the name the bar loads.
+  bool AddPlumage() { return AddBinary("Plumage.dll", "Plumage.DLL"); }
   // The stand-in setup tool that only records that it ran.
   bool AddFakeHatchling() { return AddBinary("e2e\\Hatchling.exe", "Hatchling.exe"); }
 

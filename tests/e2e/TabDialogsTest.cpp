@@ -27,7 +27,7 @@ class TabDialogsTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(folder_.Created());
     ASSERT_TRUE(folder_.AddKestrel());
-    ASSERT_TRUE(folder_.AddBinary("Plumage.dll", "Plumage.DLL"));
+    ASSERT_TRUE(folder_.AddPlumage());
     ASSERT_TRUE(folder_.AddBinary("e2e\\LauncherHarness.exe", "LauncherHarness.exe"));
     ASSERT_TRUE(folder_.AddFakeHatchling());
     ParkPointer();
