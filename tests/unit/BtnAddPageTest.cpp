@@ -24,6 +24,7 @@
 #include "settings/DialogContext.h"
 #include "tests/unit/TempProgramFolder.h"
 #include "tests/unit/PlumageResources.h"
+#include "tests/unit/ThreadDialogs.h"
 
 namespace {
 
@@ -101,38 +102,6 @@ struct TabOwner {
     model.ApplyTabOrder(std::move(shown));
     if (!hiddenTabs.empty()) model.ApplyHiddenTabs(std::move(hiddenTabs), copy);
   }
-};
-
-// Presses OK in every message box the thread shows while it lives, noting its text.
-class MessageBoxCloser {
- public:
-  MessageBoxCloser() {
-    s_texts.clear();
-    m_timer = ::SetTimer(nullptr, 0, 20, &Tick);
-  }
-  ~MessageBoxCloser() { ::KillTimer(nullptr, m_timer); }
-  const std::vector<std::string>& Texts() const { return s_texts; }
-
- private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    ::EnumThreadWindows(::GetCurrentThreadId(), &Close, 0);
-  }
-  static BOOL CALLBACK Close(HWND window, LPARAM) {
-    char name[16] = "";
-    ::GetClassNameA(window, name, sizeof name);
-    HWND text = ::GetDlgItem(window, 0xFFFF);  // a message box's text
-    if (lstrcmpA(name, "#32770") == 0 && text && ::IsWindowVisible(window) &&
-        !::GetPropA(window, "closing")) {
-      ::SetPropA(window, "closing", reinterpret_cast<HANDLE>(1));
-      char buffer[1024] = "";
-      ::GetWindowTextA(text, buffer, sizeof buffer);
-      s_texts.push_back(buffer);
-      ::PostMessageA(window, WM_COMMAND, IDOK, 0);
-    }
-    return TRUE;
-  }
-  static inline std::vector<std::string> s_texts;
-  UINT_PTR m_timer;
 };
 
 void Pump() {
@@ -313,16 +282,16 @@ TEST(BtnAddPage, AnActionWithoutATabNameIsRefused) {
   run.Open();
   run.Click(IDCA_MENU);
   ::SetWindowTextA(run.Item(IDCA_TAB_COMBO), "  ");
-  MessageBoxCloser closer;
+  BoxAnswerer closer;
   EXPECT_FALSE(run.Leave());
   char expected[512] = "";
   ::LoadStringA(AfxGetResourceHandle(), 1241, expected, sizeof expected);
-  EXPECT_EQ(closer.Texts(), std::vector<std::string>{expected});
+  EXPECT_EQ(closer.texts, std::vector<std::string>{expected});
   // A name but no usable work folder: the page stays too.
   ::SetWindowTextA(run.Item(IDCA_TAB_COMBO), "Tab");
   std::string workFolder = std::exchange(run.m_host.workFolder, "");
   EXPECT_FALSE(run.Leave());
-  EXPECT_EQ(closer.Texts().size(), 1u);
+  EXPECT_EQ(closer.texts.size(), 1u);
   EXPECT_TRUE(ShortcutsIn(workFolder).empty());
 }
 

@@ -16,6 +16,7 @@
 #include "settings/WorkFolder.h"
 #include "tests/unit/TempProgramFolder.h"
 #include "tests/unit/PlumageResources.h"
+#include "tests/unit/ThreadDialogs.h"
 
 namespace {
 
@@ -60,41 +61,6 @@ void CALLBACK SwapTick(HWND, UINT, UINT_PTR, DWORD) {
     sheet.PostMessage(PSM_PRESSBUTTON, PSBTN_OK);
   }
 }
-
-// Answers the message boxes this thread shows with OK and keeps their texts.
-class BoxAnswerer {
- public:
-  BoxAnswerer() {
-    s_texts = &texts;
-    m_timer = ::SetTimer(nullptr, 0, 30, &Tick);
-  }
-  ~BoxAnswerer() {
-    ::KillTimer(nullptr, m_timer);
-    s_texts = nullptr;
-  }
-  BoxAnswerer(const BoxAnswerer&) = delete;
-  BoxAnswerer& operator=(const BoxAnswerer&) = delete;
-  std::vector<std::string> texts;
-
- private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    ::EnumThreadWindows(::GetCurrentThreadId(), &Answer, 0);
-  }
-  static BOOL CALLBACK Answer(HWND window, LPARAM) {
-    char name[16] = "", text[512] = "";
-    ::GetClassNameA(window, name, sizeof name);
-    if (lstrcmpA(name, "#32770") == 0 && ::IsWindowVisible(window) && !::GetPropA(window, "done")) {
-      ::SetPropA(window, "done", reinterpret_cast<HANDLE>(1));
-      ::GetDlgItemTextA(window, 0xFFFF, text, sizeof text);
-      if (s_texts) s_texts->push_back(text);
-      ::PostMessageA(window, WM_COMMAND, IDOK, 0);
-    }
-    return TRUE;
-  }
-  static std::vector<std::string>* s_texts;
-  UINT_PTR m_timer;
-};
-std::vector<std::string>* BoxAnswerer::s_texts = nullptr;
 
 }  // namespace
 

@@ -14,6 +14,7 @@
 #include "settings/ButtonColorChoice.h"
 #include "settings/DialogContext.h"
 #include "tests/unit/PlumageResources.h"
+#include "tests/unit/ThreadDialogs.h"
 
 namespace {
 std::string Cp932(const wchar_t* text) {
@@ -28,40 +29,6 @@ std::string TextOf(HWND window) {
   return buffer;
 }
 
-// Runs step on the sheet from a timer inside its modal loop, once this thread shows it and
-// then on every tick until step answers that it is done.
-class SheetDriver {
- public:
-  explicit SheetDriver(std::function<bool(HWND sheet)> step) : m_step(std::move(step)) {
-    s_driver = this;
-    m_timer = ::SetTimer(nullptr, 0, 20, &Tick);
-  }
-  ~SheetDriver() {
-    ::KillTimer(nullptr, m_timer);
-    s_driver = nullptr;
-  }
-  SheetDriver(const SheetDriver&) = delete;
-  SheetDriver& operator=(const SheetDriver&) = delete;
-
- private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    ::EnumThreadWindows(::GetCurrentThreadId(), &Visit, 0);
-  }
-  static BOOL CALLBACK Visit(HWND window, LPARAM) {
-    char name[16] = "";
-    ::GetClassNameA(window, name, sizeof name);
-    if (s_driver && !s_driver->m_done && lstrcmpA(name, "#32770") == 0 &&
-        ::IsWindowVisible(window) && ::SendMessageA(window, PSM_GETCURRENTPAGEHWND, 0, 0)) {
-      s_driver->m_done = s_driver->m_step(window);
-    }
-    return TRUE;
-  }
-  static SheetDriver* s_driver;
-  std::function<bool(HWND)> m_step;
-  UINT_PTR m_timer;
-  bool m_done = false;
-};
-SheetDriver* SheetDriver::s_driver = nullptr;
 }  // namespace
 
 TEST(ButtonColorChoice, StandardColourStoresDefaultAndBadValuesOpenWithASafeColour) {

@@ -21,64 +21,38 @@
 #include "settings/SysFolderChooser.h"
 #include "tests/unit/TempProgramFolder.h"
 #include "tests/unit/PlumageResources.h"
+#include "tests/unit/ThreadDialogs.h"
 
 namespace {
 
 // Steps tried on every tick of a thread timer until each says it is done,
 // one after another; the modal loops of the dialogs under test run the timer.
+// A step that runs a modal loop of its own is not entered again meanwhile.
 class Script {
  public:
   using Step = std::function<bool()>;
-  explicit Script(std::vector<Step> steps) : m_steps(std::move(steps)) {
-    s_current = this;
-    m_timer = ::SetTimer(nullptr, 0, 20, &Tick);
-  }
-  ~Script() {
-    ::KillTimer(nullptr, m_timer);
-    s_current = nullptr;
-  }
-  Script(const Script&) = delete;
-  Script& operator=(const Script&) = delete;
+  explicit Script(std::vector<Step> steps) : m_steps(std::move(steps)) {}
   bool Finished() const { return m_next == m_steps.size(); }
 
  private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    Script* s = s_current;
-    if (!s || s->m_busy || s->Finished()) return;
-    s->m_busy = true;
-    if (s->m_steps[s->m_next]()) ++s->m_next;
-    s->m_busy = false;
-  }
-  static Script* s_current;
   std::vector<Step> m_steps;
   size_t m_next = 0;
   bool m_busy = false;
-  UINT_PTR m_timer;
+  ThreadTimer m_timer{[this] {
+    if (m_busy || Finished()) return;
+    m_busy = true;
+    if (m_steps[m_next]()) ++m_next;
+    m_busy = false;
+  }};
 };
-Script* Script::s_current = nullptr;
-
-struct DialogSearch {
-  int id;
-  HWND owner;
-  HWND found;
-};
-
-BOOL CALLBACK MatchDialog(HWND window, LPARAM data) {
-  auto* s = reinterpret_cast<DialogSearch*>(data);
-  char name[16] = "";
-  ::GetClassNameA(window, name, sizeof name);
-  if (lstrcmpA(name, "#32770") != 0 || !::IsWindowVisible(window)) return TRUE;
-  if (s->owner && ::GetWindow(window, GW_OWNER) != s->owner) return TRUE;
-  if (s->id && !::GetDlgItem(window, s->id)) return TRUE;
-  s->found = window;
-  return FALSE;
-}
 
 // The visible dialog of this thread holding a control id (and owned by owner when given).
 HWND FindDialog(int controlId, HWND owner = nullptr) {
-  DialogSearch search{controlId, owner, nullptr};
-  ::EnumThreadWindows(::GetCurrentThreadId(), &MatchDialog, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  for (HWND dialog : ShownThreadDialogs()) {
+    if (owner && ::GetWindow(dialog, GW_OWNER) != owner) continue;
+    if (!controlId || ::GetDlgItem(dialog, controlId)) return dialog;
+  }
+  return nullptr;
 }
 
 std::string Text(HWND window) {

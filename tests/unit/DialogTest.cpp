@@ -13,36 +13,9 @@
 #include "tests/unit/FrameworkTestRes.h"
 #include "tests/unit/MessageSequence.h"
 #include "tests/unit/library/TestLibraryRes.h"
+#include "tests/unit/ThreadDialogs.h"
 
 namespace {
-// Presses OK in every message box the thread shows while it lives; counts them.
-class MessageBoxCloser {
- public:
-  MessageBoxCloser() {
-    s_count = 0;
-    m_timer = ::SetTimer(nullptr, 0, 20, &Tick);
-  }
-  ~MessageBoxCloser() { ::KillTimer(nullptr, m_timer); }
-  int Closed() const { return s_count; }
-
- private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    ::EnumThreadWindows(::GetCurrentThreadId(), &Close, 0);
-  }
-  static BOOL CALLBACK Close(HWND window, LPARAM) {
-    char name[16] = "";
-    ::GetClassNameA(window, name, sizeof name);
-    if (lstrcmpA(name, "#32770") == 0 && ::IsWindowVisible(window) &&
-        ::GetPropA(window, "closing") == nullptr) {
-      ::SetPropA(window, "closing", reinterpret_cast<HANDLE>(1));
-      ++s_count;
-      ::PostMessageA(window, WM_COMMAND, IDOK, 0);
-    }
-    return TRUE;
-  }
-  static inline int s_count = 0;
-  UINT_PTR m_timer;
-};
 
 class RecordingWnd : public CWnd {
  public:
@@ -108,14 +81,14 @@ TEST(WndDispatch, CommonMessagesReachTheirTypedHandlersInOrder) {
 
 TEST(WndDispatch, FaultAtCreationFailsItAndARepeatedFaultIsReportedOnce) {
   ASSERT_TRUE(CWnd::RegisterWndClass(kTestClass, 0, nullptr, nullptr, nullptr));
-  MessageBoxCloser closer;
+  BoxAnswerer closer;
   MessageSequence seen;
   RecordingWnd broken(seen);
   broken.throwOnCreate = true;
   EXPECT_FALSE(
       broken.CreateEx(0, kTestClass, "", WS_POPUP | WS_VISIBLE, RECT{0, 0, 40, 30}, nullptr, 0));
   EXPECT_EQ(broken.GetSafeHwnd(), nullptr);
-  EXPECT_EQ(closer.Closed(), 1);
+  EXPECT_EQ(closer.texts.size(), 1u);
 
   RecordingWnd painter(seen);
   painter.throwOnPaint = true;
@@ -125,7 +98,7 @@ TEST(WndDispatch, FaultAtCreationFailsItAndARepeatedFaultIsReportedOnce) {
     ::InvalidateRect(painter, nullptr, TRUE);
     ::UpdateWindow(painter);
   }
-  EXPECT_EQ(closer.Closed(), 2);
+  EXPECT_EQ(closer.texts.size(), 2u);
 }
 
 class TestDialog : public CDialog {

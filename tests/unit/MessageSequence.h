@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/unit/ThreadDialogs.h"
+
 struct SeenMessage {
   std::string window;
   UINT message;
@@ -41,25 +43,14 @@ class TimerScript {
  public:
   using Step = void (*)(void* context);
   TimerScript(std::vector<Step> steps, void* context)
-      : m_steps(std::move(steps)), m_context(context) {
-    s_running = this;
-    m_timer = ::SetTimer(nullptr, 0, 20, &TimerScript::Tick);
-  }
-  ~TimerScript() {
-    ::KillTimer(nullptr, m_timer);
-    s_running = nullptr;
-  }
+      : m_steps(std::move(steps)), m_context(context) {}
   size_t StepsRun() const { return m_next; }
 
  private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    TimerScript* script = s_running;
-    if (script && script->m_next < script->m_steps.size())
-      script->m_steps[script->m_next++](script->m_context);
-  }
-  static inline TimerScript* s_running = nullptr;
   std::vector<Step> m_steps;
   void* m_context;
   size_t m_next = 0;
-  UINT_PTR m_timer = 0;
+  ThreadTimer m_timer{[this] {
+    if (m_next < m_steps.size()) m_steps[m_next++](m_context);
+  }};
 };

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "tests/unit/ThreadDialogs.h"
+
 // The built library beside the test program.
 inline std::string BuiltPlumage() {
   char path[MAX_PATH];
@@ -21,31 +23,17 @@ inline std::string BuiltPlumage() {
 class SheetPresser {
  public:
   using Inspect = void (*)(HWND sheet);
-  explicit SheetPresser(int button, Inspect inspect = nullptr) {
-    s_button = button;
-    s_inspect = inspect;
-    m_timer = ::SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &Tick);
-  }
-  ~SheetPresser() { ::KillTimer(nullptr, m_timer); }
-  SheetPresser(const SheetPresser&) = delete;
-  SheetPresser& operator=(const SheetPresser&) = delete;
+  explicit SheetPresser(int button, Inspect inspect = nullptr)
+      : m_timer(
+            [button, inspect] {
+              for (HWND sheet : ShownThreadDialogs()) {
+                if (!CurrentPage(sheet) || !FirstVisit(sheet, "pressed")) continue;
+                if (inspect) inspect(sheet);
+                ::PostMessageA(sheet, PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0);
+              }
+            },
+            USER_TIMER_MINIMUM) {}
 
  private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    ::EnumThreadWindows(::GetCurrentThreadId(), &Press, 0);
-  }
-  static BOOL CALLBACK Press(HWND window, LPARAM) {
-    char name[16] = "";
-    ::GetClassNameA(window, name, sizeof name);
-    if (lstrcmpA(name, "#32770") == 0 && ::IsWindowVisible(window) &&
-        ::SendMessageA(window, PSM_GETCURRENTPAGEHWND, 0, 0) && !::GetPropA(window, "pressed")) {
-      ::SetPropA(window, "pressed", reinterpret_cast<HANDLE>(1));
-      if (s_inspect) s_inspect(window);
-      ::PostMessageA(window, PSM_PRESSBUTTON, static_cast<WPARAM>(s_button), 0);
-    }
-    return TRUE;
-  }
-  static inline int s_button = PSBTN_OK;
-  static inline Inspect s_inspect = nullptr;
-  UINT_PTR m_timer;
+  ThreadTimer m_timer;
 };
