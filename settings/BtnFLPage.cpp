@@ -162,19 +162,9 @@ void CBtnFLPage::TakeChosenPath(const std::string& path) {
   }
 }
 
-void CBtnFLPage::ChooseFileTarget() {
+void CBtnFLPage::ChooseTargetFrom(TargetSource source) {
   std::string path;
-  if (ChooseFiltered(m_hWnd, IDS_OPEN_FILTER, path)) TakeChosenPath(path);
-}
-
-void CBtnFLPage::ChooseFolderTarget() {
-  std::string folder;
-  if (ChooseFolder(m_hWnd, nullptr, folder)) TakeChosenPath(folder);
-}
-
-void CBtnFLPage::ChooseTemplateTarget() {
-  std::string path;
-  if (ChooseTemplate(m_hWnd, m_sheet.Settings(), path)) TakeChosenPath(path);
+  if (ChooseTarget(m_hWnd, m_sheet.Settings(), source, path)) TakeChosenPath(path);
 }
 
 void CBtnFLPage::ChooseSystemFolderTarget() {
@@ -264,13 +254,13 @@ BOOL CBtnFLPage::OnCommand(UINT id, UINT code, HWND control) {
   if (code != BN_CLICKED) return CPropertyPage::OnCommand(id, code, control);
   switch (id) {
     case IDCL_CHOOSE_FILE:
-      ChooseFileTarget();
+      ChooseTargetFrom(TargetSource::kFile);
       return TRUE;
     case IDCL_CHOOSE_FOLDER:
-      ChooseFolderTarget();
+      ChooseTargetFrom(TargetSource::kFolder);
       return TRUE;
     case IDCL_CHOOSE_TEMPLATE:
-      ChooseTemplateTarget();
+      ChooseTargetFrom(TargetSource::kTemplate);
       return TRUE;
     case IDCL_CHOOSE_SYSTEM_FOLDER:
       ChooseSystemFolderTarget();

@@ -38,9 +38,7 @@ class CBtnFLPage : public CPropertyPage {
 
  private:
   void Clear();
-  void ChooseFileTarget();
-  void ChooseFolderTarget();
-  void ChooseTemplateTarget();
+  void ChooseTargetFrom(TargetSource source);
   void ChooseSystemFolderTarget();
   void ChangeIcon();
   void CreateShortcut();

@@ -159,3 +159,16 @@ bool ChooseTemplate(HWND owner, const CSettingsFile& settings, std::string& path
   return templates != "*" && ChooseFiltered(owner, IDS_TEMPLATE_FILTER, path,
                                             "テンプレートファイルの指定", templates.c_str());
 }
+
+bool ChooseTarget(HWND owner, const CSettingsFile& settings, TargetSource source,
+                  std::string& path) {
+  switch (source) {
+    case TargetSource::kFile:
+      return ChooseFiltered(owner, IDS_OPEN_FILTER, path);
+    case TargetSource::kFolder:
+      return ChooseFolder(owner, nullptr, path);
+    case TargetSource::kTemplate:
+      return ChooseTemplate(owner, settings, path);
+  }
+  return false;
+}

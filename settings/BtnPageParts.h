@@ -71,3 +71,7 @@ bool ChooseFiltered(HWND owner, UINT filter, std::string& path, const char* titl
 // A template from the template folder (SrvPath of [Common]); false when none is set or
 // nothing was chosen.
 bool ChooseTemplate(HWND owner, const CSettingsFile& settings, std::string& path);
+// What the first pages' browse buttons choose a new target from.
+enum class TargetSource { kFile, kFolder, kTemplate };
+bool ChooseTarget(HWND owner, const CSettingsFile& settings, TargetSource source,
+                  std::string& path);

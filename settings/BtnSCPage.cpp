@@ -180,19 +180,9 @@ void CBtnSCPage::TakeChosenPath(const std::string& path) {
   m_sheet.ShowFilePage();
 }
 
-void CBtnSCPage::ChooseFileTarget() {
+void CBtnSCPage::ChooseTargetFrom(TargetSource source) {
   std::string path;
-  if (ChooseFiltered(m_hWnd, IDS_OPEN_FILTER, path)) TakeChosenPath(path);
-}
-
-void CBtnSCPage::ChooseFolderTarget() {
-  std::string folder;
-  if (ChooseFolder(m_hWnd, nullptr, folder)) TakeChosenPath(folder);
-}
-
-void CBtnSCPage::ChooseTemplateTarget() {
-  std::string path;
-  if (ChooseTemplate(m_hWnd, m_sheet.Settings(), path)) TakeChosenPath(path);
+  if (ChooseTarget(m_hWnd, m_sheet.Settings(), source, path)) TakeChosenPath(path);
 }
 
 void CBtnSCPage::ChooseSystemFolderTarget() {
@@ -315,13 +305,13 @@ BOOL CBtnSCPage::OnCommand(UINT id, UINT code, HWND control) {
     return CPropertyPage::OnCommand(id, code, control);
   switch (id) {
     case IDCS_CHOOSE_FILE:
-      ChooseFileTarget();
+      ChooseTargetFrom(TargetSource::kFile);
       return TRUE;
     case IDCS_CHOOSE_FOLDER:
-      ChooseFolderTarget();
+      ChooseTargetFrom(TargetSource::kFolder);
       return TRUE;
     case IDCS_CHOOSE_TEMPLATE:
-      ChooseTemplateTarget();
+      ChooseTargetFrom(TargetSource::kTemplate);
       return TRUE;
     case IDCS_CHOOSE_SYSTEM_FOLDER:
       ChooseSystemFolderTarget();

@@ -42,9 +42,7 @@ class CBtnSCPage : public CPropertyPage {
  private:
   void Clear();
   void EnableFields(bool shortcut, bool targetFields);
-  void ChooseFileTarget();
-  void ChooseFolderTarget();
-  void ChooseTemplateTarget();
+  void ChooseTargetFrom(TargetSource source);
   void ChooseSystemFolderTarget();
   void ChooseIntoField(int field);
   void ChangeIcon();
