@@ -10,9 +10,8 @@ extern "C" BOOL WINAPI DisplayBtnPropDialog(HWND owner, PlumageTabRecord* tab, W
                                             PlumageBtnRecord* button, DWORD* style, char* record) {
   return Guarded([&]() -> BOOL {
     if (!tab || !button || !style || !record) return FALSE;
-    CPlumageApp& app = PlumageApp();
-    CCallScope scope(app);
-    DialogContext& context = BeginTabCall(app, owner, tab);
+    CDialogCall call(owner, tab);
+    DialogContext& context = call.context;
     context.style = *style;
     context.btnCommand = button->command ? button->command : "*";
     context.btnFlags = button->flags;
@@ -20,9 +19,8 @@ extern "C" BOOL WINAPI DisplayBtnPropDialog(HWND owner, PlumageTabRecord* tab, W
     context.btnBkColor = button->bkColor;
     context.btnIndex = index;
     context.recordOut = record;
-    CBtnPropSheet sheet(owner, context, app.GetSettings(), app.GetProgramFolder());
-    app.m_pMainWnd = &sheet;
-    if (sheet.DoModal() != IDOK) return FALSE;
+    CBtnPropSheet sheet(owner, context, call.app.GetSettings(), call.app.GetProgramFolder());
+    if (call.Run(sheet) != IDOK) return FALSE;
     *style = context.style;
     return TRUE;
   });

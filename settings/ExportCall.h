@@ -30,30 +30,33 @@ class CLoadedLibrary {
   HMODULE m_module;
 };
 
-// Clears the dialog's traces in the application object however the call ends.
-class CCallScope {
+// One dialog call: a fresh context for owner, with the tab's name, number and colours when
+// the caller gave a tab; the call's traces in the application object are cleared however it
+// ends.
+class CDialogCall {
  public:
-  explicit CCallScope(CPlumageApp& app) : m_app(app) {}
-  ~CCallScope() {
-    m_app.m_pMainWnd = nullptr;
-    m_app.Context().options = nullptr;
-  }
-  CCallScope(const CCallScope&) = delete;
-  CCallScope& operator=(const CCallScope&) = delete;
-
- private:
-  CPlumageApp& m_app;
-};
-
-// Starts a call on the current tab: a fresh context for owner with the tab's
-// name, number and colours (none when the caller gave no tab).
-inline DialogContext& BeginTabCall(CPlumageApp& app, HWND owner, const PlumageTabRecord* tab) {
-  DialogContext& context = app.BeginCall(owner);
-  if (tab) {
+  CDialogCall(HWND owner, const PlumageTabRecord* tab)
+      : app(PlumageApp()), context(app.BeginCall(owner)) {
+    if (!tab) return;
     context.tabName = tab->name ? tab->name : "";
     context.tabNumber = static_cast<BYTE>(tab->number);
     context.tabColor = tab->color;
     context.tabTextColor = tab->textColor;
   }
-  return context;
-}
+  ~CDialogCall() {
+    app.m_pMainWnd = nullptr;
+    app.Context().options = nullptr;
+  }
+  CDialogCall(const CDialogCall&) = delete;
+  CDialogCall& operator=(const CDialogCall&) = delete;
+
+  // Runs dialog (a dialog or a sheet) as the call's main window; its DoModal answer.
+  template <typename Dialog>
+  INT_PTR Run(Dialog& dialog) {
+    app.m_pMainWnd = &dialog;
+    return dialog.DoModal();
+  }
+
+  CPlumageApp& app;
+  DialogContext& context;
+};

@@ -11,9 +11,8 @@
 extern "C" BOOL WINAPI BarBkPropDialog(HWND owner, PlumageTabRecord* tab, DWORD* style) {
   return Guarded([&]() -> BOOL {
     if (!tab) return FALSE;
-    CPlumageApp& app = PlumageApp();
-    CCallScope scope(app);
-    DialogContext& context = BeginTabCall(app, owner, tab);
+    CDialogCall call(owner, tab);
+    DialogContext& context = call.context;
     context.style = style ? *style : 0;
 
     CColorSheet sheet(owner);
@@ -23,8 +22,7 @@ extern "C" BOOL WINAPI BarBkPropDialog(HWND owner, PlumageTabRecord* tab, DWORD*
     sheet.m_bkValue = bk.value;
     sheet.m_textKind = text.kind;
     sheet.m_textValue = text.value;
-    app.m_pMainWnd = &sheet;
-    if (sheet.DoModal() != IDOK) return FALSE;
+    if (call.Run(sheet) != IDOK) return FALSE;
     const uint32_t newBk = JoinColorValue(SplitColor{sheet.m_bkKind, sheet.m_bkValue});
     const uint32_t newText = JoinColorValue(SplitColor{sheet.m_textKind, sheet.m_textValue});
     // The same colours again: the bar has nothing to save or repaint.

@@ -20,14 +20,11 @@ void LoadToolbarClasses() {
 extern "C" BOOL WINAPI ChgTabOrderDialog(HWND owner, PlumageTabRecord* tab, char* order) {
   return Guarded([&]() -> BOOL {
     if (!order) return FALSE;
-    CPlumageApp& app = PlumageApp();
-    CCallScope scope(app);
-    DialogContext& context = BeginTabCall(app, owner, tab);
+    CDialogCall call(owner, tab);
     LoadToolbarClasses();
-    context.outBuffer1 = order;
-    CTabOrderDlg dialog(owner, context);
-    app.m_pMainWnd = &dialog;
-    return dialog.DoModal() == IDOK;
+    call.context.outBuffer1 = order;
+    CTabOrderDlg dialog(owner, call.context);
+    return call.Run(dialog) == IDOK;
   });
 }
 
@@ -35,14 +32,11 @@ extern "C" BOOL WINAPI UpdTabShowHideDialog(HWND owner, PlumageTabRecord* tab, c
                                             char* hidden) {
   return Guarded([&]() -> BOOL {
     if (!shown || !hidden) return FALSE;
-    CPlumageApp& app = PlumageApp();
-    CCallScope scope(app);
-    DialogContext& context = BeginTabCall(app, owner, tab);
+    CDialogCall call(owner, tab);
     LoadToolbarClasses();
-    context.outBuffer1 = shown;
-    context.outBuffer2 = hidden;
-    CTabShowHideDlg dialog(owner, context);
-    app.m_pMainWnd = &dialog;
-    return dialog.DoModal() == IDOK;
+    call.context.outBuffer1 = shown;
+    call.context.outBuffer2 = hidden;
+    CTabShowHideDlg dialog(owner, call.context);
+    return call.Run(dialog) == IDOK;
   });
 }

@@ -16,18 +16,16 @@
 extern "C" BOOL WINAPI OptionDialog(HWND owner, DWORD* style, BYTE* snapshot, int page) {
   return Guarded([&]() -> BOOL {
     if (!style || !snapshot) return FALSE;
-    CPlumageApp& app = PlumageApp();
-    CCallScope scope(app);
-    DialogContext& context = app.BeginCall(owner);
+    CDialogCall call(owner, nullptr);
+    DialogContext& context = call.context;
     context.style = *style;
-    CBarOptions options(app.GetSettings(), "Common");
+    CBarOptions options(call.app.GetSettings(), "Common");
     // A damaged block still opens the sheet with what could be read; the
     // file's values stand in for the rest.
     options.ReadExchangeBlock(reinterpret_cast<const char*>(snapshot));
     context.options = &options;
-    COptSheet sheet(owner, page, context, app.GetSettings());
-    app.m_pMainWnd = &sheet;
-    if (sheet.DoModal() != IDOK) return FALSE;
+    COptSheet sheet(owner, page, context, call.app.GetSettings());
+    if (call.Run(sheet) != IDOK) return FALSE;
     // A block too small for every changed value: the whole call counts as
     // cancelled rather than handing back half of the changes.
     if (!options.WriteExchangeBlock(reinterpret_cast<char*>(snapshot))) return FALSE;
