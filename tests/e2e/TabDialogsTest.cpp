@@ -151,13 +151,15 @@ TEST_F(TabDialogsTest, TabOrderKeepsRenamedAndSwappedTabsAndAsksBeforeDeleting) 
   ASSERT_TRUE(Rename(list, 0, "Swap"));
   ASSERT_TRUE(Rename(list, 1, "  Main "));
   ASSERT_TRUE(Rename(list, 0, "Two"));
-  EXPECT_EQ(Item(list, 0), "Two");
-  EXPECT_EQ(Item(list, 1), "Main");
+  // The list takes the name just after the edit hides, and may not have it yet.
+  EXPECT_TRUE(WaitUntil([&] { return Item(list, 0) == "Two" && Item(list, 1) == "Main"; },
+                        AppProcess::kWindowTimeoutMs))
+      << Item(list, 0) << ", " << Item(list, 1);
 
   // A new item left empty is gone once its edit ends.
   Command(kNew);
   ASSERT_TRUE(Type(list, "   "));
-  EXPECT_EQ(Count(list), 3);
+  EXPECT_TRUE(WaitUntil([&] { return Count(list) == 3; }, AppProcess::kWindowTimeoutMs));
 
   // Deleting Three asks with its name; Cancel keeps the dialog.
   Select(list, 2);
