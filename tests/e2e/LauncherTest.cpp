@@ -240,9 +240,9 @@ TEST_F(LauncherTest, ActionShortcutsPostToTheViewAndAPrefixAloneIsAnOrdinaryShor
       for (const auto& line : out) {
         EXPECT_NE(line.substr(0, 5), "post ") << c.arguments;
       }
-      ASSERT_TRUE(WaitUntil([&] { return folder_.Exists("Hatchling.ran"); }, kStartTimeoutMs))
+      EXPECT_NE(folder_.WaitForFileBytes("Hatchling.ran", kStartTimeoutMs).find(c.arguments),
+                std::string::npos)
           << c.arguments;
-      EXPECT_NE(folder_.ReadFileBytes("Hatchling.ran").find(c.arguments), std::string::npos);
     }
   }
 }

@@ -53,16 +53,17 @@ check "the uninstall entry names the uninstaller" grep -q 'Kestrel\\Uninstall.ex
 # Uninstalling with the default answers leaves the user's settings.
 printf '[Common]\r\nTrans=10\r\n' >"$installed/Kestrel.ini"
 timeout 60 wine "$installed/Uninstall.exe" /S
-# The uninstaller runs from a copy of itself in the temporary folder: wait for its work.
+# The uninstaller runs from a copy of itself in the temporary folder: wait for its work, the
+# files first, then the start-menu folder, then the entry.
 for _ in $(seq 300); do
-  [[ -f "$installed/Kestrel.exe" || -f "$installed/Uninstall.exe" ]] || break
+  [[ -e "$installed/Kestrel.exe" || -e "$installed/Uninstall.exe" || -e "$menu" ]] || break
   sleep 0.1
 done
 check "the uninstaller removed the programs" test ! -e "$installed/Kestrel.exe" -a ! -e "$installed/Uninstall.exe"
 check "the uninstaller kept Kestrel.ini" test -f "$installed/Kestrel.ini"
 check "the uninstaller removed the shortcut" test ! -e "$menu/Kestrel.lnk"
-check "the uninstaller removed its entry" \
-  bash -c "! timeout 30 wine reg query '$key' >/dev/null 2>&1"
+check "the uninstaller removed its entry" bash -c "for _ in 1 2 3 4 5; do
+    timeout 30 wine reg query '$key' >/dev/null 2>&1 || exit 0; sleep 1; done; exit 1"
 
 rm -rf "$installed" "$work"
 ((failures == 0))

@@ -7,6 +7,8 @@
 #include <iterator>
 #include <vector>
 
+#include "WindowFinder.h"
+
 namespace e2e {
 namespace {
 
@@ -83,6 +85,12 @@ bool ProgramFolder::WriteFileBytes(const std::string& name, const std::string& b
 std::string ProgramFolder::ReadFileBytes(const std::string& name) const {
   std::ifstream in(PathOf(name), std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string ProgramFolder::WaitForFileBytes(const std::string& name, DWORD timeoutMs) const {
+  std::string bytes;
+  WaitUntil([&] { return !(bytes = ReadFileBytes(name)).empty(); }, timeoutMs);
+  return bytes;
 }
 
 std::string ProgramFolder::IniValue(const std::string& section, const std::string& key,

@@ -38,6 +38,9 @@ class ProgramFolder {
   bool WriteFileBytes(const std::string& name, const std::string& bytes) const;
   // The file's bytes; empty when it is missing.
   std::string ReadFileBytes(const std::string& name) const;
+  // The bytes of a file another process writes, once it can be read and holds any; empty when
+  // that does not happen in time. Just after a rename the writer may still hold the file.
+  std::string WaitForFileBytes(const std::string& name, DWORD timeoutMs) const;
 
   std::string IniPath() const { return PathOf("Kestrel.ini"); }
   bool WriteIni(const std::string& bytes) const { return WriteFileBytes("Kestrel.ini", bytes); }

@@ -72,10 +72,8 @@ TEST_F(StartupTest, SettingsNotOfThisLayoutStartTheSetupToolAndShowNoBar) {
     EXPECT_TRUE(bar.WaitForExit()) << "Kestrel did not end";
     EXPECT_EQ(bar.FindFrame(), nullptr);
 
-    ASSERT_TRUE(
-        WaitUntil([&folder] { return folder.Exists("Hatchling.ran"); }, kHatchlingTimeoutMs))
-        << "the setup tool was not started";
-    std::string commandLine = folder.ReadFileBytes("Hatchling.ran");
+    std::string commandLine = folder.WaitForFileBytes("Hatchling.ran", kHatchlingTimeoutMs);
+    ASSERT_FALSE(commandLine.empty()) << "the setup tool was not started";
     EXPECT_NE(commandLine.find(folder.PathOf("Hatchling.exe")), std::string::npos) << commandLine;
 
     // Starting the setup tool is all the bar does: the settings file is the tool's to write.
@@ -260,11 +258,9 @@ TEST_F(StartupTest, ProgramFolderWithSpacesAndJapaneseNameIsFound) {
     ASSERT_TRUE(folder.WriteIni("[Common]\r\nTrans=9\r\n"));
     AppProcess bar = folder.Start();
     EXPECT_TRUE(bar.WaitForExit());
-    ASSERT_TRUE(
-        WaitUntil([&folder] { return folder.Exists("Hatchling.ran"); }, kHatchlingTimeoutMs))
-        << "the setup tool of this folder was not started";
-    EXPECT_NE(folder.ReadFileBytes("Hatchling.ran").find(folder.PathOf("Hatchling.exe")),
-              std::string::npos);
+    std::string commandLine = folder.WaitForFileBytes("Hatchling.ran", kHatchlingTimeoutMs);
+    ASSERT_FALSE(commandLine.empty()) << "the setup tool of this folder was not started";
+    EXPECT_NE(commandLine.find(folder.PathOf("Hatchling.exe")), std::string::npos);
   }
 }
 
