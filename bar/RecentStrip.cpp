@@ -323,7 +323,14 @@ void CRecentStrip::OnLButtonUp(UINT, POINT point) {
   POINT cursor;
   RECT window;
   ::GetWindowRect(m_hWnd, &window);
-  if (::GetCursorPos(&cursor) && !::PtInRect(&window, cursor)) OnMouseLeave();
+  if (::GetCursorPos(&cursor) && !::PtInRect(&window, cursor)) {
+    OnMouseLeave();
+  } else if (m_expanded) {
+    // The leave may have come and gone during the press or the launch: ask for the next one
+    // now, or a pointer that goes without moving over the strip again would leave it open.
+    m_leaveRequested = false;
+    RequestLeave();
+  }
 }
 
 void CRecentStrip::OnContextMenu(HWND window, POINT point) {
