@@ -147,9 +147,8 @@ TEST_F(DropTest, OneFileOnAFlag4ButtonIsOpenedWithItsProgramAndMakesNoButton) {
   HWND frame = StartBar(cells);
   ASSERT_NE(frame, nullptr);
   ASSERT_TRUE(DropFiles(Panel(frame), {Path("doc.txt")}, CellMiddle(1)));
-  std::string log;
-  EXPECT_TRUE(
-      WaitUntil([&] { return !(log = folder_.ReadFileBytes("Recorder.log")).empty(); }, 10000));
+  const std::string log = folder_.WaitForFileBytes("Recorder.log", 10000);
+  EXPECT_FALSE(log.empty());
   EXPECT_NE(log.find(Path("doc.txt")), std::string::npos) << log;
   ASSERT_TRUE(bar_.CloseFrame());
   EXPECT_EQ(Cells(), cells);
